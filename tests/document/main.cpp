@@ -1,0 +1,3 @@
+#include "support/TestRegistry.h"
+
+QL_TEST_GUILESS_MAIN
