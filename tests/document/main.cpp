@@ -1,3 +1,3 @@
-#include "support/TestRegistry.h"
+#include "support/TestMain.h"
 
-QL_TEST_GUILESS_MAIN
+QL_TEST_MAIN()

@@ -1,5 +1,5 @@
 #include "document/CardCatalog.h"
-#include "support/TestRegistry.h"
+#include "support/TestMain.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -136,5 +136,5 @@ private slots:
     }
 };
 
-QL_TEST_CLASS(TestCatalog)
+QL_REGISTER_TEST(TestCatalog)
 #include "test_catalog.moc"

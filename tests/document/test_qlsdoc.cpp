@@ -2,7 +2,7 @@
 #include "app/QlError.h"
 #include "document/CardCatalog.h"
 #include "document/QlsDoc.h"
-#include "support/TestRegistry.h"
+#include "support/TestMain.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -415,5 +415,5 @@ private slots:
     }
 };
 
-QL_TEST_CLASS(TestQlsDoc)
+QL_REGISTER_TEST(TestQlsDoc)
 #include "test_qlsdoc.moc"

@@ -3,7 +3,7 @@
 #include "document/Cp1252.h"
 #include "document/ProgramTextFile.h"
 #include "document/QlsDoc.h"
-#include "support/TestRegistry.h"
+#include "support/TestMain.h"
 
 #include <QDir>
 #include <QFile>
@@ -413,5 +413,5 @@ private slots:
     }
 };
 
-QL_TEST_CLASS(TestQlsFile)
+QL_REGISTER_TEST(TestQlsFile)
 #include "test_qlsfile.moc"
