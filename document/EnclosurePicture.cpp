@@ -3,12 +3,11 @@
 #include "app/QlError.h"
 #include "controller/ScanBitmap.h"
 #include "document/CardCatalog.h"
+#include "document/QlsDoc.h"
 
 #include <QPainter>
 
 namespace {
-
-const QString Reserved = QStringLiteral("RESERVED");
 
 QImage LoadEnclosure(const QString &name, bool highResolution)
 {
@@ -39,7 +38,7 @@ QImage Render(int kind, const Artwork::SlotPlaces &geometry, const QStringList &
     QPainter canvas(&picture);
     for (int slot = 1; slot <= Artwork::SlotCount(kind); ++slot) {
         const QString text = cardTexts.value(slot - 1);
-        if (text == Reserved)
+        if (text == TQlsDoc::Reserved)
             continue;
         const QString code = text.isEmpty() ? Artwork::SlotCover : CardCatalog::ModelCode(text);
         const int lowest = slot - CardCatalog::SlotWidth(code) + 1;
@@ -52,6 +51,18 @@ QImage Render(int kind, const Artwork::SlotPlaces &geometry, const QStringList &
             DrawResourceBitmap(canvas, code, place.x, place.turned, place.y);
     }
     return picture;
+}
+
+QImage RenderPicture(const TQlsDoc &doc, bool highResolution)
+{
+    Artwork::SlotPlaces geometry;
+    QStringList cardTexts;
+    for (int slot = 1; slot <= TQlsDoc::SlotCount; ++slot) {
+        const TSlotPlace &place = doc.SlotGeometry(slot);
+        geometry[slot - 1] = {place.x, place.y, place.Rotated};
+        cardTexts.append(doc.CardText(slot));
+    }
+    return Render(doc.EnclosureKind(), geometry, cardTexts, highResolution);
 }
 
 } // namespace EnclosurePicture

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QStringList>
 
+class TQlsDoc;
+
 // Composes the picture of a whole design: the enclosure with every card's face
 // at its lowest slot, upright or turned, and slot covers on empty slots.
 namespace EnclosurePicture {
@@ -16,5 +18,9 @@ namespace EnclosurePicture {
 // enclosure file raises QlError; a missing card picture is skipped.
 QImage Render(int kind, const Artwork::SlotPlaces &geometry, const QStringList &cardTexts,
               bool highResolution);
+
+// RenderPicture of a design: Render with the document's enclosure kind, slot
+// geometry and card texts. The caller owns the result.
+QImage RenderPicture(const TQlsDoc &doc, bool highResolution);
 
 } // namespace EnclosurePicture
