@@ -62,8 +62,11 @@ void ControlPanel::SelectPort(int n)
     const int shown = m_ports.SelectPort(n);
     if (shown == PortSelector::NoChoice)
         return;
-    const QSignalBlocker blocker(m_portList);
-    m_portList->setCurrentIndex(shown);
+    {
+        const QSignalBlocker blocker(m_portList);
+        m_portList->setCurrentIndex(shown);
+    }
+    emit PortSelected(m_ports.CommPortNo());
 }
 
 void ControlPanel::ComboPortChange(int index)

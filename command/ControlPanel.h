@@ -39,6 +39,10 @@ public:
     // "P": programs the unit ID (wired by the unit-wide commands).
     QPushButton *SetUnitIdButton() const { return m_setUnitId; }
 
+signals:
+    // The chosen port after a choice (0 when none is open).
+    void PortSelected(int commPortNo);
+
 private:
     void ComboUnitIDChange();
     void UsePathClick();
