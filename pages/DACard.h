@@ -1,0 +1,23 @@
+#pragma once
+
+#include "pages/CardPage.h"
+
+class ChannelGroup;
+class QFrame;
+
+// Distribution amplifier page: output on/off check boxes on the panel
+// `DAShowPannel` ("Output control" and the S-Video/Video "Output Control").
+class DACard : public CardPage
+{
+    Q_OBJECT
+
+public:
+    DACard(const QComboBox *models, QWidget *parent);
+
+    void LayOut(const PageDispatch::Row &row) override;
+
+private:
+    QFrame *m_panel;
+    ChannelGroup *m_outputs;
+    ChannelGroup *m_sVideoVideo;
+};
