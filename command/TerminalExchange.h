@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class CommandContext;
+class SerialLine;
+class TerminalSink;
+
+// The terminal's traffic that bypasses SendCommand: replies arriving from the
+// unit, and characters typed into the terminal going straight to the line.
+class TerminalExchange : public QObject
+{
+    Q_OBJECT
+
+public:
+    TerminalExchange(CommandContext &context, SerialLine &line, TerminalSink &terminal,
+                     QObject *parent = nullptr);
+
+    // Handler of the link's arrival of characters.
+    void MSComRxChar();
+    // Writes one typed character to the line when a port is chosen and open.
+    void SendTyped(const QString &character);
+
+    // The piece delivered by the most recent receive event.
+    const QString &LastReply() const { return m_lastReply; }
+    void ClearLastReply() { m_lastReply.clear(); }
+    // Everything received, in order, until a reader empties it.
+    const QString &ReceivedText() const { return m_receivedText; }
+    void ClearReceivedText() { m_receivedText.clear(); }
+
+private:
+    CommandContext &m_context;
+    SerialLine &m_line;
+    TerminalSink &m_terminal;
+    QString m_lastReply;
+    QString m_receivedText;
+};

@@ -1,0 +1,193 @@
+// The ".qls" document file: one "KEY,value" record per line, Windows-1252, CR LF.
+#include "document/QlsDoc.h"
+
+#include "app/QlError.h"
+#include "document/Cp1252.h"
+#include "document/TextFile.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// Single-line fields in the order they are written.
+constexpr struct {
+    const char *key;
+    TQlsDoc::InfoIndex index;
+} SingleFields[] = {
+    {"COMPANY", TQlsDoc::COMPANY}, {"ACCOUNT", TQlsDoc::ACCOUNT}, {"CONTACT", TQlsDoc::CONTACT},
+    {"PHONE", TQlsDoc::PHONE},     {"FAX", TQlsDoc::FAX},         {"EMAIL", TQlsDoc::EMAIL},
+    {"SO", TQlsDoc::SO},           {"TSR", TQlsDoc::TSR},
+};
+
+constexpr int FileGroups = 8;
+
+bool hasLineBreak(const QString &text)
+{
+    return text.contains(u'\r') || text.contains(u'\n');
+}
+
+} // namespace
+
+// Composes the bytes of a document file.
+class QlsFileWriter
+{
+public:
+    explicit QlsFileWriter(const TQlsDoc &doc) : m_doc(doc) {}
+
+    QByteArray Compose()
+    {
+        for (const auto &field : SingleFields) {
+            const QString text = m_doc.InfoField(field.index);
+            if (!text.isEmpty())
+                singleLine(QLatin1String(field.key), text);
+        }
+        if (m_doc.Locked())
+            line(QStringLiteral("LOCKED"), QStringLiteral("LOCKED"));
+        line(QStringLiteral("ENCLOSURE"),
+             QStringLiteral("ENCLOSURE,%1").arg(m_doc.SlotCountOfEnclosure()));
+        multiLine(QStringLiteral("COMMENT"), TQlsDoc::COMMENT);
+        for (int s = 1; s <= TQlsDoc::SlotCount; ++s) {
+            const QString text = m_doc.CardText(s);
+            if (!text.isEmpty() && text != TQlsDoc::Reserved)
+                singleLine(QStringLiteral("C%1").arg(s), text);
+        }
+        for (int g = 1; g <= FileGroups; ++g) {
+            const QString members = m_doc.GroupList(g);
+            if (!members.isEmpty())
+                line(QStringLiteral("GROUP"), QStringLiteral("GROUP,") + members);
+        }
+        multiLine(QStringLiteral("PROG"), TQlsDoc::PROG);
+        return m_bytes;
+    }
+
+private:
+    void singleLine(const QString &key, const QString &value)
+    {
+        if (hasLineBreak(value))
+            throw QlError(QStringLiteral("The %1 field holds a line break, which the file "
+                                         "cannot store; nothing was saved.")
+                              .arg(key));
+        line(key, key + u',' + value);
+    }
+
+    // One line per line of the field; any line break separates lines.
+    void multiLine(const QString &key, TQlsDoc::InfoIndex index)
+    {
+        for (const QString &text : TextFile::SplitLines(m_doc.InfoField(index)))
+            line(key, key + u',' + text);
+    }
+
+    void line(const QString &field, const QString &text)
+    {
+        const std::optional<QByteArray> bytes = Cp1252::Encode(text);
+        if (!bytes)
+            throw QlError(QStringLiteral("The %1 field holds \"%2\", which Windows-1252 cannot "
+                                         "represent; nothing was saved.")
+                              .arg(field, Cp1252::FirstUnencodable(text)));
+        m_bytes += *bytes + "\r\n";
+    }
+
+    const TQlsDoc &m_doc;
+    QByteArray m_bytes;
+};
+
+// Fills an empty document from the text of a document file.
+class QlsFileReader
+{
+public:
+    QlsFileReader(TQlsDoc &doc, const QString &path) : m_doc(doc), m_path(path) {}
+
+    void Read(const QString &text)
+    {
+        const QStringList lines = TextFile::SplitLines(text);
+        for (int n = 0; n < lines.size(); ++n)
+            readLine(n + 1, lines[n]);
+    }
+
+private:
+    void readLine(int number, const QString &line)
+    {
+        if (m_doc.ApplyGroupTokens(line))
+            return;
+        const qsizetype comma = line.indexOf(u',');
+        const QString key = comma < 0 ? line : line.left(comma);
+        const QString value = comma < 0 ? QString() : line.mid(comma + 1);
+        if (key.isEmpty())
+            return;
+
+        if (key == u"PROG" || key == u"COMMENT") {
+            const auto index = key == u"PROG" ? TQlsDoc::PROG : TQlsDoc::COMMENT;
+            m_doc.SetInfoField(index, m_doc.InfoField(index) + value + QStringLiteral("\r\n"));
+        } else if (const auto field = singleField(key)) {
+            m_doc.SetInfoField(*field, value);
+        } else if (key == u"LOCKED") {
+            m_doc.SetLocked(true);
+        } else if (key == u"GROUP") {
+            m_doc.ApplyGroupList(value);
+        } else if (key == u"ENCLOSURE") {
+            m_doc.SetEnclosure(enclosureKind(value));
+        } else if (key.startsWith(u'C')) {
+            placeCard(number, line, key.mid(1), value);
+        }
+    }
+
+    static std::optional<TQlsDoc::InfoIndex> singleField(const QString &key)
+    {
+        for (const auto &field : SingleFields)
+            if (key == QLatin1String(field.key))
+                return field.index;
+        return std::nullopt;
+    }
+
+    static int enclosureKind(const QString &slotCount)
+    {
+        for (int kind = TQlsDoc::EnclosureKindCount - 1; kind > 0; --kind)
+            if (slotCount == QString::number(TQlsDoc::EnclosureSlotCount(kind)))
+                return kind;
+        return 0;
+    }
+
+    void placeCard(int number, const QString &line, const QString &slotText, const QString &value)
+    {
+        bool isNumber = !slotText.isEmpty();
+        for (QChar c : slotText)
+            isNumber = isNumber && c >= u'0' && c <= u'9';
+        if (!isNumber)
+            fail(number, line, QStringLiteral("\"%1\" is not a slot number").arg(slotText));
+        const int slot = slotText.size() <= 9 ? slotText.toInt() : 0;
+        if (slot < 1 || slot > TQlsDoc::SlotCount)
+            fail(number, line, QStringLiteral("there is no slot %1").arg(slotText));
+        const qsizetype blank = value.indexOf(u' ');
+        m_doc.PlaceCard(slot, blank < 0 ? QString() : value.left(blank + 1));
+    }
+
+    [[noreturn]] void fail(int number, const QString &line, const QString &reason) const
+    {
+        constexpr int shown = 40;
+        const QString excerpt = line.size() > shown ? line.left(shown) + QStringLiteral("...") : line;
+        throw QlError(QStringLiteral("Cannot read \"%1\", line %2 (\"%3\"): %4")
+                          .arg(QFileInfo(m_path).fileName())
+                          .arg(number)
+                          .arg(excerpt, reason));
+    }
+
+    TQlsDoc &m_doc;
+    QString m_path;
+};
+
+void TQlsDoc::SaveToFile(const QString &path)
+{
+    TextFile::WriteAtomically(path, QlsFileWriter(*this).Compose());
+    SetInfoField(FILENAME, path);
+    m_modified = false;
+}
+
+std::unique_ptr<TQlsDoc> TQlsDoc::CreateFromFile(const QString &path)
+{
+    const QString text = TextFile::Read(path);
+    auto doc = std::make_unique<TQlsDoc>();
+    QlsFileReader(*doc, path).Read(text);
+    doc->SetInfoField(FILENAME, path);
+    doc->m_modified = false;
+    return doc;
+}

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "app/Desktop.h"
+
+#include <QCoreApplication>
+#include <QFont>
+#include <QList>
+#include <QQueue>
+#include <QStringList>
+#include <QUrl>
+#include <functional>
+
+// Scripted desktop for tests: records every question and notice, answers from
+// queues, and keeps a virtual clock so pauses cost no real time.
+class FakeDesktop : public Desktop
+{
+public:
+    // --- scripted answers (an empty queue answers No / Cancel / "" / false)
+    QQueue<bool> yesNoAnswers;
+    QQueue<Answer> yesNoCancelAnswers;
+    QQueue<QString> openFileNames;
+    QQueue<QString> saveFileNames;
+    QQueue<bool> fontAnswers;
+    QQueue<bool> printerAnswers;
+
+    // --- what the program asked or showed, in order
+    QStringList questions;      // texts of AskYesNo and AskYesNoCancel
+    QStringList informed;       // texts of Inform
+    QStringList errors;         // texts of ShowError
+    QList<QUrl> openedUrls;
+
+    // --- virtual clock
+    int sleepCount = 0;         // calls of Sleep
+    qint64 sleptMs = 0;         // sum of their milliseconds
+    int processEventsCount = 0; // calls of ProcessEvents
+    // When true, ProcessEvents really handles pending Qt events (arriving
+    // serial data, posted repaints); otherwise it only counts.
+    bool pumpEvents = true;
+    // Called on every Sleep, after the clock advanced; lets a test act "during" a pause.
+    std::function<void()> onSleep;
+
+    bool AskYesNo(const QString &text) override
+    {
+        questions << text;
+        return !yesNoAnswers.isEmpty() && yesNoAnswers.dequeue();
+    }
+    Answer AskYesNoCancel(const QString &text) override
+    {
+        questions << text;
+        return yesNoCancelAnswers.isEmpty() ? Answer::Cancel : yesNoCancelAnswers.dequeue();
+    }
+    void Inform(const QString &text) override { informed << text; }
+    void ShowError(const QString &text) override { errors << text; }
+
+    QString OpenFileName(const QString &, const QString &) override
+    {
+        return openFileNames.isEmpty() ? QString() : openFileNames.dequeue();
+    }
+    QString SaveFileName(const QString &, const QString &, const QString &) override
+    {
+        return saveFileNames.isEmpty() ? QString() : saveFileNames.dequeue();
+    }
+    bool ChooseFont(QFont &) override { return !fontAnswers.isEmpty() && fontAnswers.dequeue(); }
+    bool ChoosePrinter(QPrinter &) override
+    {
+        return !printerAnswers.isEmpty() && printerAnswers.dequeue();
+    }
+
+    void Sleep(int ms) override
+    {
+        ++sleepCount;
+        sleptMs += ms;
+        if (onSleep)
+            onSleep();
+    }
+    void ProcessEvents() override
+    {
+        ++processEventsCount;
+        if (pumpEvents)
+            QCoreApplication::processEvents();
+    }
+
+    void OpenUrl(const QUrl &url) override { openedUrls << url; }
+};
