@@ -15,60 +15,108 @@ QString PageName(Page page)
     return QString::fromLatin1(names[static_cast<int>(page)]);
 }
 
+namespace {
+
+Row Row1(const QStringList &models, Page page, int width, Shown shown, int channels = 0)
+{
+    Row row;
+    row.models = models;
+    row.page = page;
+    row.width = width;
+    row.shown = shown;
+    row.channels = channels;
+    return row;
+}
+
+Row Da(const QStringList &models, int width, Shown shown, int outputs = 0)
+{
+    return Row1(models, Page::DACard, width, shown, outputs);
+}
+
+Row Sw(const QStringList &models, int width, Shown shown, int inputs)
+{
+    return Row1(models, Page::SWCard, width, shown, inputs);
+}
+
+enum class Extra { None, InputControl, NoSizeGroup };
+
+Row Matrix(const QStringList &models, int width, int inputs, int outputs, Extra extra = Extra::None)
+{
+    Row row = Row1(models, Page::MatSWCard1, width, Shown::Matrix, inputs);
+    row.outputs = outputs;
+    row.inputControl = extra == Extra::InputControl;
+    row.sizeGroup = extra != Extra::NoSizeGroup;
+    return row;
+}
+
+Row ConfigMatrix(const QStringList &models, int width, const QString &picture)
+{
+    Row row = Row1(models, Page::MatSWCard2, width, Shown::ConfigMatrix);
+    row.configPicture = picture;
+    return row;
+}
+
+Row Whole(const QStringList &models, Page page, int width)
+{
+    return Row1(models, page, width, Shown::WholePage);
+}
+
+} // namespace
+
 const QList<Row> &Rows()
 {
-    using enum Page;
     using S = Shown;
+    using enum Extra;
     static const QList<Row> rows = {
-        {{"QL324-100"}, DACard, 1, S::Outputs, 6},
-        {{"QL324-101"}, DACard, 1, S::Outputs, 8},
-        {{"QL324-102"}, DACard, 1, S::Outputs, 3},
-        {{"QL324-103", "QL324-104"}, DACard, 2, S::Outputs, 6},
-        {{"QL324-105", "QL324-106", "QL324-107", "QL324-111", "QL324-112", "QL324-113",
-          "QL324-114", "QL324-115", "QL324-116", "QL324-117", "QL324-118"},
-         DACard, 1, S::PictureOnly},
-        {{"QL324-108", "QL324-109", "QL324-110"}, DACard, 2, S::PictureOnly},
-        {{"QL324-120"}, DACard, 1, S::SVideoVideo, 3},
-        {{"QL379-100"}, DACard, 2, S::Outputs, 6},
-        {{"QL379-101"}, DACard, 2, S::PictureOnly},
-        {{"QL379-102", "QL379-104"}, DACard, 1, S::PictureOnly},
-        {{"QL379-103"}, DACard, 1, S::Outputs, 4},
-        {{"QL415-105"}, DACard, 2, S::Outputs, 3},
-        {{"QL415-106"}, DACard, 4, S::Outputs, 6},
-        {{"QL437-100"}, DACard, 1, S::PictureOnly},
-        {{"QL335-100", "QL335-101"}, SWCard, 1, S::Inputs, 8},
-        {{"QL335-102"}, SWCard, 2, S::Inputs, 7},
-        {{"QL335-103", "QL335-108"}, SWCard, 1, S::Inputs, 6},
-        {{"QL335-104"}, SWCard, 2, S::Inputs, 6},
-        {{"QL335-105", "QL335-106"}, SWCard, 1, S::Inputs, 3},
-        {{"QL335-107"}, SWCard, 1, S::VideoSVideo, 3},
-        {{"QL335-109"}, SWCard, 1, S::Inputs, 2},
-        {{"QL382-100"}, SWCard, 1, S::Inputs, 8},
-        {{"QL382-101"}, SWCard, 1, S::Inputs, 4},
-        {{"QL379-105", "QL379-107"}, SWCard, 1, S::InputGain, 4},
-        {{"QL379-106"}, SWCard, 1, S::InputGain, 2},
-        {{"QL346-100", "QL346-101", "QL346-110"}, MatSWCard1, 3, S::Matrix, 16, 8},
-        {{"QL393-100"}, MatSWCard1, 2, S::Matrix, 16, 8},
-        {{"QL393-102"}, MatSWCard1, 2, S::Matrix, 16, 8, true},
-        {{"QL346-102", "QL346-103", "QL346-111", "QL393-101"}, MatSWCard1, 2, S::Matrix, 8, 8},
-        {{"QL393-103"}, MatSWCard1, 2, S::Matrix, 8, 8, true},
-        {{"QL346-120"}, MatSWCard1, 4, S::Matrix, 8, 8, false, false},
-        {{"QL346-112", "QL346-119"}, MatSWCard1, 4, S::Matrix, 16, 16},
-        {{"QL393-104"}, MatSWCard1, 4, S::Matrix, 16, 16, true},
-        {{"QL346-115", "QL346-118"}, MatSWCard1, 3, S::Matrix, 8, 16},
-        {{"QL346-121"}, MatSWCard1, 3, S::Matrix, 8, 4, false, false},
-        {{"QL346-106", "QL346-107"}, MatSWCard2, 1, S::ConfigMatrix, 0, 0, false, true, "ConfigMat1"},
-        {{"QL346-108"}, MatSWCard2, 2, S::ConfigMatrix, 0, 0, false, true, "ConfigMat2"},
-        {{"QL346-109"}, MatSWCard2, 1, S::ConfigMatrix, 0, 0, false, true, "ConfigMat3"},
-        {{"QL357-100"}, Scalar1, 1, S::WholePage},
-        {{"QL357-101"}, Scalar2, 1, S::WholePage},
-        {{"QL357-103"}, Scalar4, 1, S::WholePage},
-        {{"QL382-102"}, AudioPwrCard, 1, S::WholePage},
-        {{"QL426-100", "QL426-101"}, AudioPwrCard, 3, S::WholePage},
-        {{"QL426-102"}, AudioPwrCard, 2, S::WholePage},
-        {{"QL426-103"}, AudioPwrCard, 1, S::WholePage},
-        {{"QL415-104"}, ControlCard1, 1, S::WholePage},
-        {{"QL508-101", "QL357-102"}, NoControl, 1, S::CoverPlate},
+        Da({"QL324-100"}, 1, S::Outputs, 6),
+        Da({"QL324-101"}, 1, S::Outputs, 8),
+        Da({"QL324-102"}, 1, S::Outputs, 3),
+        Da({"QL324-103", "QL324-104"}, 2, S::Outputs, 6),
+        Da({"QL324-105", "QL324-106", "QL324-107", "QL324-111", "QL324-112", "QL324-113",
+            "QL324-114", "QL324-115", "QL324-116", "QL324-117", "QL324-118"},
+           1, S::PictureOnly),
+        Da({"QL324-108", "QL324-109", "QL324-110"}, 2, S::PictureOnly),
+        Da({"QL324-120"}, 1, S::SVideoVideo, 3),
+        Da({"QL379-100"}, 2, S::Outputs, 6),
+        Da({"QL379-101"}, 2, S::PictureOnly),
+        Da({"QL379-102", "QL379-104"}, 1, S::PictureOnly),
+        Da({"QL379-103"}, 1, S::Outputs, 4),
+        Da({"QL415-105"}, 2, S::Outputs, 3),
+        Da({"QL415-106"}, 4, S::Outputs, 6),
+        Da({"QL437-100"}, 1, S::PictureOnly),
+        Sw({"QL335-100", "QL335-101"}, 1, S::Inputs, 8),
+        Sw({"QL335-102"}, 2, S::Inputs, 7),
+        Sw({"QL335-103", "QL335-108"}, 1, S::Inputs, 6),
+        Sw({"QL335-104"}, 2, S::Inputs, 6),
+        Sw({"QL335-105", "QL335-106"}, 1, S::Inputs, 3),
+        Sw({"QL335-107"}, 1, S::VideoSVideo, 3),
+        Sw({"QL335-109"}, 1, S::Inputs, 2),
+        Sw({"QL382-100"}, 1, S::Inputs, 8),
+        Sw({"QL382-101"}, 1, S::Inputs, 4),
+        Sw({"QL379-105", "QL379-107"}, 1, S::InputGain, 4),
+        Sw({"QL379-106"}, 1, S::InputGain, 2),
+        Matrix({"QL346-100", "QL346-101", "QL346-110"}, 3, 16, 8),
+        Matrix({"QL393-100"}, 2, 16, 8),
+        Matrix({"QL393-102"}, 2, 16, 8, InputControl),
+        Matrix({"QL346-102", "QL346-103", "QL346-111", "QL393-101"}, 2, 8, 8),
+        Matrix({"QL393-103"}, 2, 8, 8, InputControl),
+        Matrix({"QL346-120"}, 4, 8, 8, NoSizeGroup),
+        Matrix({"QL346-112", "QL346-119"}, 4, 16, 16),
+        Matrix({"QL393-104"}, 4, 16, 16, InputControl),
+        Matrix({"QL346-115", "QL346-118"}, 3, 8, 16),
+        Matrix({"QL346-121"}, 3, 8, 4, NoSizeGroup),
+        ConfigMatrix({"QL346-106", "QL346-107"}, 1, "ConfigMat1"),
+        ConfigMatrix({"QL346-108"}, 2, "ConfigMat2"),
+        ConfigMatrix({"QL346-109"}, 1, "ConfigMat3"),
+        Whole({"QL357-100"}, Page::Scalar1, 1),
+        Whole({"QL357-101"}, Page::Scalar2, 1),
+        Whole({"QL357-103"}, Page::Scalar4, 1),
+        Whole({"QL382-102"}, Page::AudioPwrCard, 1),
+        Whole({"QL426-100", "QL426-101"}, Page::AudioPwrCard, 3),
+        Whole({"QL426-102"}, Page::AudioPwrCard, 2),
+        Whole({"QL426-103"}, Page::AudioPwrCard, 1),
+        Whole({"QL415-104"}, Page::ControlCard1, 1),
+        Row1({"QL508-101", "QL357-102"}, Page::NoControl, 1, S::CoverPlate),
     };
     return rows;
 }

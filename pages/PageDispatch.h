@@ -42,9 +42,9 @@ enum class Shown {
 
 struct Row {
     QStringList models;
-    Page page;
-    int width;        // slots, for the rear-panel picture
-    Shown shown;
+    Page page = Page::NoControl;
+    int width = 1;    // slots, for the rear-panel picture
+    Shown shown = Shown::WholePage;
     int channels = 0; // outputs (DA), inputs (switcher, gain, matrix)
     int outputs = 0;  // matrix outputs
     bool inputControl = false; // matrix "Input Control" group
