@@ -1,9 +1,10 @@
 #include "pages/CardPageSelection.h"
 
-#include "app/Desktop.h"
 #include "app/QlError.h"
+#include "command/ErrorReport.h"
 #include "document/CardCatalog.h"
 #include "document/DesignContext.h"
+#include "document/EnclosureView.h"
 #include "document/QlsDoc.h"
 #include "pages/CardPage.h"
 #include "pages/DACard.h"
@@ -37,7 +38,8 @@ constexpr QRect TabRowRect{6, 16, 651, 25};
 } // namespace
 
 CardPageSelection::CardPageSelection(QComboBox *cmboItems, QWidget *grpControls,
-                                     DesignContext &context, Desktop &desktop)
+                                     DesignContext &context, GenericHandlers &handlers,
+                                     Desktop &desktop)
     : QObject(grpControls), m_items(cmboItems), m_context(context), m_desktop(desktop)
 {
     m_items->clear();
@@ -49,8 +51,8 @@ CardPageSelection::CardPageSelection(QComboBox *cmboItems, QWidget *grpControls,
     m_controlView->setGeometry(ControlViewRect);
     m_noControl = new NoControlPage(m_items, m_controlView);
     m_pages[static_cast<int>(Page::NoControl)] = m_noControl;
-    m_pages[static_cast<int>(Page::SWCard)] = new SWCard(m_items, m_controlView);
-    m_pages[static_cast<int>(Page::DACard)] = new DACard(m_items, m_controlView);
+    m_pages[static_cast<int>(Page::SWCard)] = new SWCard(m_items, handlers, m_controlView);
+    m_pages[static_cast<int>(Page::DACard)] = new DACard(m_items, handlers, m_controlView);
     auto *empty = new QWidget(m_controlView);
     empty->setObjectName(PageDispatch::PageName(Page::Empty));
     m_pages[static_cast<int>(Page::Empty)] = empty;
@@ -64,23 +66,23 @@ CardPageSelection::CardPageSelection(QComboBox *cmboItems, QWidget *grpControls,
     m_cardControl->raise();
 
     connect(m_items, &QComboBox::activated, this,
-            [this] { Report([this] { cmboItemsChange(); }); });
+            [this] { ReportErrors(m_desktop, [this] { cmboItemsChange(); }); });
     connect(m_cardControl, &QTabBar::currentChanged, this,
-            [this] { Report([this] { CardControlChange(); }); });
+            [this] { ReportErrors(m_desktop, [this] { CardControlChange(); }); });
+}
+
+void CardPageSelection::Connect(EnclosureView &view)
+{
+    connect(&view, &EnclosureView::ModelOfSlotChosen, this, &CardPageSelection::SelectSlotModel);
+    connect(this, &CardPageSelection::CardChosen, &view, [&view] {
+        view.UpdateSlotButtons();
+        view.Repaint();
+    });
 }
 
 QWidget *CardPageSelection::PageWidget(PageDispatch::Page page) const
 {
     return m_pages[static_cast<int>(page)];
-}
-
-void CardPageSelection::Report(const std::function<void()> &handler)
-{
-    try {
-        handler();
-    } catch (const QlError &error) {
-        m_desktop.ShowError(error.message());
-    }
 }
 
 void CardPageSelection::cmboItemsChange()
@@ -141,7 +143,7 @@ void CardPageSelection::ChooseModel(int index)
 
 void CardPageSelection::SelectSlotModel(int index)
 {
-    Report([this, index] { ChooseModel(index); });
+    ReportErrors(m_desktop, [this, index] { ChooseModel(index); });
 }
 
 void CardPageSelection::ShowPage()

@@ -5,11 +5,12 @@
 #include <QObject>
 
 #include <array>
-#include <functional>
 
 class CardPage;
 class DesignContext;
 class Desktop;
+class EnclosureView;
+class GenericHandlers;
 class ModelTabBar;
 class NoControlPage;
 class QComboBox;
@@ -24,10 +25,11 @@ class CardPageSelection : public QObject
     Q_OBJECT
 
 public:
-    // Builds the strip and the pages inside `grpControls`. Errors of the
-    // user's choices are shown through `desktop`.
+    // Builds the strip and the pages inside `grpControls`; the pages' numbered
+    // controls run `handlers`. Errors of the user's choices are shown
+    // through `desktop`.
     CardPageSelection(QComboBox *cmboItems, QWidget *grpControls, DesignContext &context,
-                      Desktop &desktop);
+                      GenericHandlers &handlers, Desktop &desktop);
 
     // Handler of the model list; throws QlError when the model does not fit.
     void cmboItemsChange();
@@ -37,6 +39,10 @@ public:
     void ChooseModel(int index);
     // The same for a slot button; a model that does not fit is reported.
     void SelectSlotModel(int index);
+
+    // Lets the slot buttons choose the slot's model and keeps the slot
+    // buttons and pictures up to date after every choice.
+    void Connect(EnclosureView &view);
 
     ModelTabBar *CardControl() const { return m_cardControl; }
     QTabWidget *ControlView() const { return m_controlView; }
@@ -49,7 +55,6 @@ signals:
 
 private:
     void ShowPage();
-    void Report(const std::function<void()> &handler);
 
     QComboBox *m_items;
     DesignContext &m_context;

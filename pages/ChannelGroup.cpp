@@ -1,6 +1,7 @@
 #include "pages/ChannelGroup.h"
 
 #include "command/ControlTags.h"
+#include "command/GenericHandlers.h"
 
 #include <QCheckBox>
 #include <QRadioButton>
@@ -36,11 +37,11 @@ ChannelGroup::ChannelGroup(const Spec &spec, QWidget *parent)
     int height = FirstRow + row * RowHeight + 8;
     if (spec.allBox) {
         const int allTop = FirstRow + row * RowHeight + AllGap;
-        auto *all = new QCheckBox(QStringLiteral("All ON/OFF"), this);
-        all->setObjectName(QStringLiteral("chk%1All").arg(objectName()));
-        SetControlTag(all, 100);
-        all->setToolTip(QString::fromLatin1(spec.allHint));
-        all->setGeometry(Left, allTop, controlWidth, RowHeight);
+        m_all = new QCheckBox(QStringLiteral("All ON/OFF"), this);
+        m_all->setObjectName(QStringLiteral("chk%1All").arg(objectName()));
+        SetControlTag(m_all, 100);
+        m_all->setToolTip(QString::fromLatin1(spec.allHint));
+        m_all->setGeometry(Left, allTop, controlWidth, RowHeight);
         height = allTop + RowHeight + 8;
     }
     resize(spec.width, height);
@@ -50,4 +51,12 @@ void ChannelGroup::ShowChannels(int count)
 {
     for (const Channel &channel : m_channels)
         channel.control->setVisible(channel.index <= count);
+}
+
+void ChannelGroup::BindTo(GenericHandlers &handlers)
+{
+    for (const Channel &channel : m_channels)
+        handlers.Bind(channel.control);
+    if (m_all)
+        handlers.Bind(m_all);
 }

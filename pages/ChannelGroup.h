@@ -4,7 +4,7 @@
 #include <QList>
 
 class QAbstractButton;
-class QCheckBox;
+class GenericHandlers;
 
 // A group box holding a column of numbered channel controls (check boxes or
 // option buttons) and, at its foot, an "All ON/OFF" check box. The group is
@@ -39,6 +39,8 @@ public:
 
     // Shows the first `count` controls of every run and hides the others.
     void ShowChannels(int count);
+    // Clicks on every control of the group run the generic handlers.
+    void BindTo(GenericHandlers &handlers);
 
     static constexpr int RowHeight = 20;
 
@@ -48,4 +50,5 @@ private:
         int index; // 1-based within its run
     };
     QList<Channel> m_channels;
+    QAbstractButton *m_all = nullptr;
 };

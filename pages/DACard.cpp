@@ -23,7 +23,7 @@ constexpr int Top = 8;
 
 } // namespace
 
-DACard::DACard(const QComboBox *models, QWidget *parent)
+DACard::DACard(const QComboBox *models, GenericHandlers &handlers, QWidget *parent)
     : CardPage({PageDispatch::Page::DACard, "BackPanelDA", "BlockDiagramDA", 80}, models, parent)
 {
     m_panel = new QFrame(this);
@@ -34,6 +34,8 @@ DACard::DACard(const QComboBox *models, QWidget *parent)
     m_sVideoVideo = new ChannelGroup(SVideoVideoOutputs, m_panel);
     m_sVideoVideo->move(m_outputs->geometry().right() + LeftEdge, Top);
     m_panel->setGeometry(0, 0, m_sVideoVideo->geometry().right() + LeftEdge, 289);
+    m_outputs->BindTo(handlers);
+    m_sVideoVideo->BindTo(handlers);
 }
 
 void DACard::LayOut(const PageDispatch::Row &row)

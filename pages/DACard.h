@@ -3,6 +3,7 @@
 #include "pages/CardPage.h"
 
 class ChannelGroup;
+class GenericHandlers;
 class QFrame;
 
 // Distribution amplifier page: output on/off check boxes on the panel
@@ -12,7 +13,7 @@ class DACard : public CardPage
     Q_OBJECT
 
 public:
-    DACard(const QComboBox *models, QWidget *parent);
+    DACard(const QComboBox *models, GenericHandlers &handlers, QWidget *parent);
 
     void LayOut(const PageDispatch::Row &row) override;
 

@@ -21,7 +21,7 @@ constexpr int Gap = 6;
 
 } // namespace
 
-SWCard::SWCard(const QComboBox *models, QWidget *parent)
+SWCard::SWCard(const QComboBox *models, GenericHandlers &handlers, QWidget *parent)
     : CardPage({PageDispatch::Page::SWCard, "BackPanelSW", "BlockDiagramSW", 136}, models, parent)
 {
     m_inputs = new ChannelGroup(Inputs, this);
@@ -33,6 +33,8 @@ SWCard::SWCard(const QComboBox *models, QWidget *parent)
     m_sVideo->move(m_video->geometry().right() + Gap, Top);
     m_gain->move(LeftEdge, Top);
     m_gain->hide();
+    for (ChannelGroup *group : {m_inputs, m_video, m_sVideo, m_gain})
+        group->BindTo(handlers);
 }
 
 void SWCard::LayOut(const PageDispatch::Row &row)

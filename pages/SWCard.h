@@ -3,6 +3,7 @@
 #include "pages/CardPage.h"
 
 class ChannelGroup;
+class GenericHandlers;
 
 // Switcher page: input option buttons ("Input Select", "Video Select",
 // "S-Video Select") and the line-driver gain group `SWOnOff4`.
@@ -11,7 +12,7 @@ class SWCard : public CardPage
     Q_OBJECT
 
 public:
-    SWCard(const QComboBox *models, QWidget *parent);
+    SWCard(const QComboBox *models, GenericHandlers &handlers, QWidget *parent);
 
     void LayOut(const PageDispatch::Row &row) override;
 
