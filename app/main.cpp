@@ -1,12 +1,12 @@
-#include <QApplication>
-#include <QMainWindow>
+#include "app/QLApplication.h"
+#include "app/QLForm.h"
+#include "app/QtDesktop.h"
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("QLSetup"));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("QLSetup"));
-    window.show();
+    QtDesktop desktop;
+    QLApplication app(argc, argv, desktop);
+    TQLForm form(desktop);
+    form.show();
     return app.exec();
 }

@@ -21,6 +21,7 @@ public:
     QQueue<QString> openFileNames;
     QQueue<QString> saveFileNames;
     QQueue<bool> fontAnswers;
+    QQueue<QFont> chosenFonts;  // font given back on a Yes answer, when queued
     QQueue<bool> printerAnswers;
 
     // --- what the program asked or showed, in order
@@ -28,6 +29,9 @@ public:
     QStringList informed;       // texts of Inform
     QStringList errors;         // texts of ShowError
     QList<QUrl> openedUrls;
+    QStringList dialogFolders;  // start folders of the file dialogs
+    QStringList dialogFilters;  // filters of the file dialogs
+    QList<QFont> fontPresets;   // fonts the font dialog was preset to
 
     // --- virtual clock
     int sleepCount = 0;         // calls of Sleep
@@ -52,15 +56,26 @@ public:
     void Inform(const QString &text) override { informed << text; }
     void ShowError(const QString &text) override { errors << text; }
 
-    QString OpenFileName(const QString &, const QString &) override
+    QString OpenFileName(const QString &folder, const QString &filter) override
     {
+        dialogFolders << folder;
+        dialogFilters << filter;
         return openFileNames.isEmpty() ? QString() : openFileNames.dequeue();
     }
-    QString SaveFileName(const QString &, const QString &, const QString &) override
+    QString SaveFileName(const QString &folder, const QString &filter, const QString &) override
     {
+        dialogFolders << folder;
+        dialogFilters << filter;
         return saveFileNames.isEmpty() ? QString() : saveFileNames.dequeue();
     }
-    bool ChooseFont(QFont &) override { return !fontAnswers.isEmpty() && fontAnswers.dequeue(); }
+    bool ChooseFont(QFont &font) override
+    {
+        fontPresets << font;
+        const bool ok = !fontAnswers.isEmpty() && fontAnswers.dequeue();
+        if (ok && !chosenFonts.isEmpty())
+            font = chosenFonts.dequeue();
+        return ok;
+    }
     bool ChoosePrinter(QPrinter &) override
     {
         return !printerAnswers.isEmpty() && printerAnswers.dequeue();

@@ -1,0 +1,36 @@
+#include "app/FileDialogs.h"
+
+#include "app/Desktop.h"
+#include "app/FileFilter.h"
+
+#include <QFileInfo>
+
+const QString FileDialogs::DocumentFilter = QStringLiteral("QLSetup files|*.qls|All files|*.*");
+const QString FileDialogs::TextFilter = QStringLiteral("Text files|*.txt|All files|*.*");
+
+QString FileDialogs::ChooseOpenPath(const QString &lastFile, const QString &pipeFilter) const
+{
+    return m_desktop.OpenFileName(StartFolder(lastFile), QtFileFilter(pipeFilter));
+}
+
+QString FileDialogs::ChooseSavePath(const QString &lastFile, const QString &pipeFilter,
+                                    const QString &defaultSuffix) const
+{
+    for (;;) {
+        const QString path = m_desktop.SaveFileName(StartFolder(lastFile),
+                                                    QtFileFilter(pipeFilter), defaultSuffix);
+        if (path.isEmpty() || !QFileInfo::exists(path) || m_desktop.AskYesNo(ReplaceQuestion(path)))
+            return path;
+    }
+}
+
+QString FileDialogs::ReplaceQuestion(const QString &path)
+{
+    return QStringLiteral("%1 already exists.\nDo you want to replace it?")
+        .arg(QFileInfo(path).fileName());
+}
+
+QString FileDialogs::StartFolder(const QString &lastFile)
+{
+    return lastFile.isEmpty() ? QString() : QFileInfo(lastFile).absolutePath();
+}

@@ -1,0 +1,226 @@
+#include "app/MainMenus.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStyle>
+
+// One row per menu entry, in display order. An entry named "act..." is the
+// shared action of that name (created from the action table); any other
+// name creates a plain entry with its own caption, key and handler.
+struct MenuRow
+{
+    enum Flag { None = 0, SeparatorBefore = 1, Hidden = 2, HiddenSeparatorBefore = 4 };
+
+    const char *menu;     // objectName of the menu
+    const char *name;     // objectName of the entry
+    const char *caption;  // entries only
+    const char *shortcut; // entries only
+    const char *handler;  // entries only; empty: no handler
+    int flags;
+};
+
+namespace {
+
+struct ActionRow
+{
+    const char *name;
+    const char *caption;
+    const char *shortcut;
+    const char *category;
+    bool checkable;
+    QStyle::StandardPixmap icon;
+};
+
+constexpr auto NoIcon = QStyle::SP_CustomBase;
+
+const ActionRow ActionTable[] = {
+    {"actNew", "&New", "", "FileMenu", false, QStyle::SP_FileIcon},
+    {"actOpen", "&Open...", "Ctrl+O", "FileMenu", false, QStyle::SP_DialogOpenButton},
+    {"actLastDoc", "Open ", "", "FileMenu", false, NoIcon},
+    {"actSave", "&Save", "Ctrl+S", "FileMenu", false, QStyle::SP_DialogSaveButton},
+    {"actSaveAs", "Save &As...", "", "FileMenu", false, NoIcon},
+    {"actPageSetup", "Page Setup...", "", "FileMenu", false, NoIcon},
+    {"actPrint", "&Print", "Ctrl+P", "FileMenu", false, NoIcon},
+    {"actExit", "E&xit", "", "FileMenu", false, QStyle::SP_DialogCloseButton},
+    {"actClearTerminal", "Clear Terminal", "", "ToolsMenu", false, NoIcon},
+    {"actLock", "Lock Design", "", "ToolsMenu", true, NoIcon},
+    {"actInfo", "Customer Info", "", "ToolsMenu", false, NoIcon},
+    {"actFont", "Font...", "", "ToolsMenu", false, NoIcon},
+    {"actImport", "Import program...", "", "PopupMenu", false, NoIcon},
+    {"actExport", "Export program...", "", "PopupMenu", false, NoIcon},
+    {"actAbout", "About", "F1", "HelpMenu", false, QStyle::SP_MessageBoxInformation},
+};
+
+struct MenuTitle
+{
+    const char *name;
+    const char *caption; // empty for pop-up menus
+};
+
+const MenuTitle MenuTable[] = {
+    {"mnuFile", "&File"},   {"mnuTools", "&Tools"},  {"mnuControl", "&Control"},
+    {"mnuHelp", "&Help"},   {"PopupMenu", ""},       {"PopUpStatus", ""},
+    {"KeyMenu", ""},
+};
+
+using F = MenuRow;
+const MenuRow EntryTable[] = {
+    {"mnuFile", "actNew", "", "", "", F::None},
+    {"mnuFile", "actOpen", "", "", "", F::None},
+    {"mnuFile", "actLastDoc", "", "", "", F::Hidden},
+    {"mnuFile", "actSave", "", "", "", F::None},
+    {"mnuFile", "actSaveAs", "", "", "", F::None},
+    {"mnuFile", "actPageSetup", "", "", "", F::None},
+    {"mnuFile", "actPrint", "", "", "", F::None},
+    {"mnuFile", "actExit", "", "", "", F::SeparatorBefore},
+
+    {"mnuTools", "mnuSendProgram", "&Send Program", "F9", "CommandSendProgram", F::None},
+    {"mnuTools", "actClearTerminal", "", "", "", F::None},
+    {"mnuTools", "actLock", "", "", "", F::None},
+    {"mnuTools", "actInfo", "", "", "", F::None},
+    {"mnuTools", "actFont", "", "", "", F::SeparatorBefore},
+
+    {"mnuControl", "mnuCardStatus", "Card Status", "F5", "StatusClick", F::None},
+    {"mnuControl", "mnuCardVersion", "Card Version", "F6", "", F::None},
+    {"mnuControl", "mnuCardHelp", "Card Help", "F7", "HelpInsideClick", F::None},
+    {"mnuControl", "mnuCardClear", "Card Clear", "", "CardClear1Click", F::None},
+    {"mnuControl", "mnuPanelHelp", "Panel Help", "", "QLHelp1Click", F::SeparatorBefore},
+
+    {"mnuHelp", "mnuDownloadUserManual", "Download User Manual", "", "DownloadUserManual1Click", F::None},
+    {"mnuHelp", "mnuDownloadWebPage", "Download Web Page", "", "ConnecttoWeb1Click", F::None},
+    {"mnuHelp", "actAbout", "", "", "", F::None},
+
+    {"PopupMenu", "actFont", "", "", "", F::None},
+    {"PopupMenu", "actImport", "", "", "", F::None},
+    {"PopupMenu", "actExport", "", "", "", F::None},
+    {"PopupMenu", "mnuPopupSendProgram", "&Send Program", "F9", "CommandSendProgram", F::None},
+    {"PopupMenu", "mnuPopupStatus", "Status", "F5", "StatusClick", F::SeparatorBefore},
+    {"PopupMenu", "mnuPopupVersion", "Version", "F6", "Version1Click", F::None},
+    {"PopupMenu", "mnuPopupHelp", "Help", "F7", "HelpInsideClick", F::None},
+    {"PopupMenu", "mnuPopupClear", "Clear", "", "CardClear1Click", F::None},
+    {"PopupMenu", "mnuPopupReset", "Reset Quillon", "F8", "Reset1Click", F::SeparatorBefore},
+
+    {"PopUpStatus", "mnuPageStatus", "Status", "F5", "StatusClick", F::None},
+    {"PopUpStatus", "mnuPageVersion", "Version", "F6", "Version1Click", F::None},
+    {"PopUpStatus", "mnuPageHelp", "Help", "F7", "HelpInsideClick", F::None},
+    {"PopUpStatus", "mnuPageClear", "Clear", "", "CardClear1Click", F::None},
+    {"PopUpStatus", "mnuGroupStatus", "Group Status", "", "GroupStatus1Click", F::SeparatorBefore},
+    {"PopUpStatus", "mnuPageReset", "Reset", "F8", "Reset1Click", F::None},
+    {"PopUpStatus", "mnuProgramCardName", "Program Card Name", "F2", "",
+     F::Hidden | F::HiddenSeparatorBefore},
+    {"PopUpStatus", "mnuPageDownloadUserManual", "Download User Manual", "",
+     "DownloadUserManual1Click", F::SeparatorBefore},
+    {"PopUpStatus", "mnuPageDownloadWebPage", "Download Web Page", "F12", "ConnecttoWeb1Click",
+     F::None},
+
+    {"KeyMenu", "mnuReadKey", "Read Key", "", "ReadKeyAssignmentClick", F::None},
+    {"KeyMenu", "mnuClearKey", "Clear Key", "", "ClearKeyClick", F::None},
+    {"KeyMenu", "mnuReadAllKeys", "Read All Keys", "", "ReadAllKeyAssignmentsClick", F::None},
+    {"KeyMenu", "mnuReadSubroutine", "Read Subroutine", "", "", F::SeparatorBefore | F::Hidden},
+    {"KeyMenu", "mnuClearSubroutine", "Clear Subroutine", "", "", F::Hidden},
+    {"KeyMenu", "mnuReadAllSubroutines", "Read All Subroutines", "", "ReadAllSubroutinesClick", F::None},
+    {"KeyMenu", "mnuClearProgramming", "Clear Programming", "", "ClearProgrammingClick",
+     F::SeparatorBefore},
+    {"KeyMenu", "mnuKeyReset", "Reset", "F8", "Reset1Click", F::None},
+    {"KeyMenu", "mnuTestPanel", "Test Panel", "", "TestQuillonClick", F::SeparatorBefore},
+    {"KeyMenu", "mnuKeyVersion", "Version", "F6", "CheckFirmwareVersionClick", F::None},
+    {"KeyMenu", "mnuKeyHelp", "Help", "", "", F::None},
+};
+
+const char *const HandlerProperty = "handler";
+
+} // namespace
+
+MainMenus::MainMenus(QMainWindow &window)
+    : m_window(window)
+{
+    for (const ActionRow &row : ActionTable) {
+        auto *action = new QAction(QString::fromLatin1(row.caption), &window);
+        action->setObjectName(QLatin1String(row.name));
+        action->setShortcut(QKeySequence(QLatin1String(row.shortcut)));
+        action->setCheckable(row.checkable);
+        action->setProperty("category", QLatin1String(row.category));
+        action->setProperty(HandlerProperty, QLatin1String(row.name) + QLatin1String("Execute"));
+        if (row.icon != NoIcon)
+            action->setIcon(window.style()->standardIcon(row.icon));
+        m_entries.insert(action->objectName(), action);
+    }
+
+    QHash<QString, QMenu *> menus;
+    for (const MenuTitle &title : MenuTable) {
+        const QString caption = QString::fromLatin1(title.caption);
+        QMenu *menu = caption.isEmpty() ? new QMenu(&window)
+                                        : window.menuBar()->addMenu(caption);
+        menu->setObjectName(QLatin1String(title.name));
+        menus.insert(menu->objectName(), menu);
+        if (caption.isEmpty())
+            m_popups.insert(menu->objectName(), menu);
+    }
+
+    for (const MenuRow &row : EntryTable)
+        AddEntry(menus.value(QLatin1String(row.menu)), row);
+}
+
+QAction *MainMenus::AddEntry(QMenu *menu, const MenuRow &row)
+{
+    if (row.flags & (MenuRow::SeparatorBefore | MenuRow::HiddenSeparatorBefore))
+        menu->addSeparator()->setVisible(!(row.flags & MenuRow::HiddenSeparatorBefore));
+
+    const QString name = QLatin1String(row.name);
+    QAction *action = m_entries.value(name);
+    if (!action) {
+        action = new QAction(QString::fromLatin1(row.caption), menu);
+        action->setObjectName(name);
+        action->setShortcut(QKeySequence(QLatin1String(row.shortcut)));
+        action->setProperty(HandlerProperty, QLatin1String(row.handler));
+        m_entries.insert(name, action);
+    }
+    if (row.flags & MenuRow::Hidden)
+        action->setVisible(false);
+    menu->addAction(action);
+    return action;
+}
+
+QAction *MainMenus::Entry(const QString &name) const
+{
+    return m_entries.value(name);
+}
+
+QList<QAction *> MainMenus::EntriesRunning(const QString &handler) const
+{
+    QList<QAction *> entries;
+    for (QAction *action : m_entries)
+        if (!handler.isEmpty() && action->property(HandlerProperty).toString() == handler)
+            entries << action;
+    return entries;
+}
+
+QMenu *MainMenus::Popup(const QString &name) const
+{
+    return m_popups.value(name);
+}
+
+void MainMenus::Attach(QWidget *widget, QMenu *popup) const
+{
+    widget->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(widget, &QWidget::customContextMenuRequested, popup,
+                     [widget, popup](const QPoint &pos) { popup->popup(widget->mapToGlobal(pos)); });
+
+    const QList<QAction *> mainEntries = m_window.menuBar()->actions();
+    const auto mainMenuUses = [&mainEntries](const QKeySequence &key) {
+        for (QAction *title : mainEntries)
+            for (QAction *entry : title->menu()->actions())
+                if (entry->shortcut() == key)
+                    return true;
+        return false;
+    };
+    for (QAction *entry : popup->actions()) {
+        if (entry->shortcut().isEmpty() || mainMenuUses(entry->shortcut()))
+            continue;
+        entry->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        widget->addAction(entry);
+    }
+}
+

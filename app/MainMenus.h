@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QString>
+
+class QAction;
+class QMainWindow;
+class QMenu;
+class QWidget;
+struct MenuRow;
+
+// The main window's actions, menu bar and pop-up menus, built from one table.
+// Actions are named after their action (actNew, ...); the other entries
+// carry a "mnu" name and the name of the handler that runs them (property
+// "handler"), so the part that owns a handler wires every entry of it with
+// EntriesRunning(). The pop-up menus are PopupMenu (terminal and program
+// editor), PopUpStatus (card tabs and control pages) and KeyMenu (front
+// panel keys).
+class MainMenus
+{
+public:
+    explicit MainMenus(QMainWindow &window);
+
+    // An action or menu entry by its objectName; nullptr when unknown.
+    QAction *Entry(const QString &name) const;
+    // Every entry that runs `handler` ("StatusClick", "CommandSendProgram", ...).
+    QList<QAction *> EntriesRunning(const QString &handler) const;
+    // A pop-up menu by its objectName; nullptr when unknown.
+    QMenu *Popup(const QString &name) const;
+
+    // Makes `popup` the context menu of `widget`. Shortcut keys of the
+    // pop-up's entries that no main menu entry uses work while the focus is
+    // inside `widget`.
+    void Attach(QWidget *widget, QMenu *popup) const;
+
+private:
+    QAction *AddEntry(QMenu *menu, const MenuRow &row);
+
+    QMainWindow &m_window;
+    QHash<QString, QAction *> m_entries;
+    QHash<QString, QMenu *> m_popups;
+};

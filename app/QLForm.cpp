@@ -1,0 +1,344 @@
+#include "app/QLForm.h"
+
+#include "app/AppInfo.h"
+#include "app/Desktop.h"
+#include "app/FormAbout.h"
+#include "app/ProgramEditorText.h"
+#include "app/QlError.h"
+#include "document/ProgramTextFile.h"
+#include "document/QlsDoc.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QScopeGuard>
+
+const QString TQLForm::SaveQuestion = QStringLiteral("File was modified. Would you like to save it?");
+const QString TQLForm::CouldNotOpenText = QStringLiteral("Could not open document");
+
+TQLForm::TQLForm(Desktop &desktop, QWidget *parent)
+    : QMainWindow(parent),
+      m_desktop(desktop),
+      m_client(new QWidget(this)),
+      m_regions(m_client),
+      m_menus(*this),
+      m_files(desktop),
+      m_options(TOptions::Load()),
+      m_formAbout(new TFormAbout(desktop, this))
+{
+    FormCreate();
+}
+
+TQLForm::~TQLForm()
+{
+    FormDestroy();
+}
+
+void TQLForm::FormCreate()
+{
+    setObjectName(QStringLiteral("QLForm"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
+                   | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowTitle(AppInfo::Title + QStringLiteral("  ") + AppInfo::VersionText);
+    m_client->setObjectName(QStringLiteral("ClientArea"));
+    m_client->setFixedSize(ClientWidth, ClientHeight);
+    setCentralWidget(m_client);
+    setFixedSize(sizeHint());
+    m_currentSlot = 20;
+    m_refreshing = false;
+    ConnectActions();
+}
+
+void TQLForm::ConnectActions()
+{
+    const struct {
+        const char *action;
+        void (TQLForm::*handler)();
+    } handlers[] = {
+        {"actNew", &TQLForm::actNewExecute},       {"actOpen", &TQLForm::actOpenExecute},
+        {"actLastDoc", &TQLForm::actLastDocExecute}, {"actSave", &TQLForm::actSaveExecute},
+        {"actSaveAs", &TQLForm::actSaveAsExecute}, {"actExit", &TQLForm::actExitExecute},
+        {"actLock", &TQLForm::actLockExecute},     {"actFont", &TQLForm::actFontExecute},
+        {"actAbout", &TQLForm::actAboutExecute},   {"actImport", &TQLForm::actImportExecute},
+        {"actExport", &TQLForm::actExportExecute},
+    };
+    for (const auto &row : handlers)
+        connect(m_menus.Entry(QLatin1String(row.action)), &QAction::triggered, this, row.handler);
+
+    connect(m_regions.mmoProgram, &QPlainTextEdit::textChanged, this, &TQLForm::mmoProgramChange);
+    connect(m_regions.CheckBox122, &QCheckBox::clicked, this, &TQLForm::CheckBox122Click);
+    m_menus.Attach(m_regions.mmoProgram, m_menus.Popup(QStringLiteral("PopupMenu")));
+}
+
+void TQLForm::showEvent(QShowEvent *event)
+{
+    if (!m_shown) {
+        m_shown = true;
+        FormShow();
+    }
+    QMainWindow::showEvent(event);
+}
+
+void TQLForm::FormShow()
+{
+    m_settings = StoredSettings::Load();
+    if (m_settings.Left || m_settings.Top)
+        move(m_settings.Left.value_or(x()), m_settings.Top.value_or(y()));
+    if (!m_settings.LastFile.isEmpty())
+        ShowLastDocEntry(m_settings.LastFile);
+    m_settings.CommPortNo = 0;
+    m_regions.cmboItems->setCurrentIndex(0);
+    actNewExecute();
+}
+
+void TQLForm::closeEvent(QCloseEvent *event)
+{
+    if (FormCloseQuery())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool TQLForm::FormCloseQuery()
+{
+    return CanCloseDocument();
+}
+
+void TQLForm::FormDestroy()
+{
+    m_settings.Left = x();
+    m_settings.Top = y();
+    m_settings.Save();
+}
+
+void TQLForm::SetCurrentSlot(int slot)
+{
+    if (slot == m_currentSlot)
+        return;
+    m_currentSlot = slot;
+    emit CurrentSlotChanged(slot);
+}
+
+bool TQLForm::CanCloseDocument()
+{
+    if (!m_doc || !m_doc->Modified())
+        return true;
+    switch (m_desktop.AskYesNoCancel(SaveQuestion)) {
+    case Desktop::Answer::Yes:
+        return SaveDocument();
+    case Desktop::Answer::No:
+        return true;
+    case Desktop::Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void TQLForm::RefreshFromDocument()
+{
+    if (!m_doc)
+        return;
+    {
+        m_refreshing = true;
+        const auto done = qScopeGuard([this] { m_refreshing = false; });
+
+        const bool locked = m_doc->Locked();
+        m_menus.Entry(QStringLiteral("actLock"))->setChecked(locked);
+        m_regions.cmboItems->setEnabled(!locked);
+        m_regions.mmoProgram->setReadOnly(locked);
+        m_regions.mmoProgram->setPlainText(
+            ProgramEditorText::FromProgram(m_doc->InfoField(TQlsDoc::PROG)));
+
+        const int kind = m_doc->EnclosureKind();
+        m_regions.cmboEnclosure->setCurrentIndex(kind < m_regions.cmboEnclosure->count() ? kind
+                                                                                          : -1);
+        m_regions.mmoProgram->setFont(EditorFont());
+    }
+}
+
+void TQLForm::SetDocumentCaption(const QString &path)
+{
+    setWindowTitle(QStringLiteral("%1 - %2  %3")
+                       .arg(m_doc->DocumentTitle(), AppInfo::Title, AppInfo::VersionText));
+    m_settings.LastFile = m_doc->InfoField(TQlsDoc::FILENAME);
+    ShowLastDocEntry(path);
+}
+
+void TQLForm::ShowLastDocEntry(const QString &path)
+{
+    QAction *lastDoc = m_menus.Entry(QStringLiteral("actLastDoc"));
+    QString name = QFileInfo(path).fileName();
+    lastDoc->setText(QStringLiteral("Open ") + name.replace(u'&', QStringLiteral("&&")));
+    lastDoc->setVisible(true);
+}
+
+QFont TQLForm::EditorFont() const
+{
+    QFont font(m_settings.FontName, m_settings.FontSize);
+    font.setStyleHint(QFont::TypeWriter);
+    return font;
+}
+
+void TQLForm::actNewExecute()
+{
+    if (!CanCloseDocument())
+        return;
+    m_doc = std::make_unique<TQlsDoc>();
+    RefreshFromDocument();
+    setWindowTitle(AppInfo::Title + QStringLiteral("  ") + AppInfo::VersionText);
+    SetCurrentSlot(20);
+}
+
+void TQLForm::actOpenExecute()
+{
+    const QString path = m_files.ChooseOpenPath(m_settings.LastFile, FileDialogs::DocumentFilter);
+    if (path.isEmpty() || !CanCloseDocument())
+        return;
+    OpenDocument(path);
+}
+
+void TQLForm::actLastDocExecute()
+{
+    if (!QFileInfo::exists(m_settings.LastFile) || !CanCloseDocument()) {
+        m_desktop.ShowError(CouldNotOpenText);
+        return;
+    }
+    OpenDocument(m_settings.LastFile);
+}
+
+void TQLForm::OpenDocument(const QString &path)
+{
+    try {
+        m_doc = TQlsDoc::CreateFromFile(path);
+    } catch (const QlError &error) {
+        m_desktop.ShowError(error.message());
+        return;
+    }
+    RefreshFromDocument();
+    SetDocumentCaption(m_doc->InfoField(TQlsDoc::FILENAME));
+}
+
+void TQLForm::actSaveExecute()
+{
+    if (m_doc)
+        SaveDocument();
+}
+
+void TQLForm::actSaveAsExecute()
+{
+    if (m_doc)
+        SaveDocumentAs();
+}
+
+bool TQLForm::SaveDocument()
+{
+    const QString path = m_doc->InfoField(TQlsDoc::FILENAME);
+    if (path.isEmpty())
+        return SaveDocumentAs();
+    try {
+        m_doc->SaveToFile(path);
+    } catch (const QlError &error) {
+        m_desktop.ShowError(error.message());
+        return false;
+    }
+    return true;
+}
+
+bool TQLForm::SaveDocumentAs()
+{
+    const QString path =
+        m_files.ChooseSavePath(m_settings.LastFile, FileDialogs::DocumentFilter, QStringLiteral("qls"));
+    if (path.isEmpty())
+        return false;
+    try {
+        m_doc->SaveToFile(path);
+    } catch (const QlError &error) {
+        m_desktop.ShowError(error.message());
+        return false;
+    }
+    SetDocumentCaption(path);
+    return true;
+}
+
+void TQLForm::actExitExecute()
+{
+    close();
+}
+
+void TQLForm::actLockExecute()
+{
+    QAction *lock = m_menus.Entry(QStringLiteral("actLock"));
+    if (!m_doc) {
+        lock->setChecked(false);
+        return;
+    }
+    m_doc->SetLocked(lock->isChecked());
+    RefreshFromDocument();
+}
+
+void TQLForm::actFontExecute()
+{
+    if (!m_doc)
+        return;
+    QFont font = EditorFont();
+    if (!m_desktop.ChooseFont(font))
+        return;
+    m_settings.FontName = font.family();
+    m_settings.FontSize = font.pointSize();
+    RefreshFromDocument();
+}
+
+void TQLForm::actAboutExecute()
+{
+    m_formAbout->exec();
+}
+
+void TQLForm::actImportExecute()
+{
+    const QString path = m_files.ChooseOpenPath(m_settings.LastFile, FileDialogs::TextFilter);
+    if (path.isEmpty())
+        return;
+    try {
+        m_regions.mmoProgram->setPlainText(ProgramTextFile::Read(path).join(u'\n'));
+    } catch (const QlError &error) {
+        m_desktop.ShowError(error.message());
+    }
+}
+
+void TQLForm::actExportExecute()
+{
+    const QString path =
+        m_files.ChooseSavePath(m_settings.LastFile, FileDialogs::TextFilter, QStringLiteral("txt"));
+    if (path.isEmpty())
+        return;
+    try {
+        ProgramTextFile::Write(path, ProgramEditorText::Lines(m_regions.mmoProgram->toPlainText()));
+    } catch (const QlError &error) {
+        m_desktop.ShowError(error.message());
+    }
+}
+
+void TQLForm::mmoProgramChange()
+{
+    if (m_refreshing || !m_doc || m_doc->Locked())
+        return;
+    m_doc->SetProgramLines(ProgramEditorText::Lines(m_regions.mmoProgram->toPlainText()));
+}
+
+void TQLForm::CheckBox122Click()
+{
+    const bool full = m_regions.CheckBox122->isChecked();
+    if (full)
+        m_regions.grpProgram->setGeometry(FormRegions::FullLeft, FormRegions::FullTop,
+                                          FormRegions::FullWidth, FormRegions::FullHeight);
+    else
+        m_regions.grpProgram->setGeometry(FormRegions::ProgramLeft, FormRegions::ProgramTop,
+                                          FormRegions::ProgramWidth, FormRegions::ProgramHeight);
+    m_regions.Panel1->setVisible(!full);
+    m_regions.GroupBox64->setVisible(!full);
+}

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "app/FileDialogs.h"
+#include "app/FormRegions.h"
+#include "app/MainMenus.h"
+#include "app/QLOptions.h"
+#include "app/StoredSettings.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class Desktop;
+class TFormAbout;
+class TQlsDoc;
+
+// The main window: owns the open design, the stored settings and options,
+// the menus and the regions that the other parts of the program fill, and
+// runs the document actions.
+class TQLForm : public QMainWindow
+{
+    Q_OBJECT
+public:
+    static constexpr int ClientWidth = 792;
+    static constexpr int ClientHeight = 564;
+    static const QString SaveQuestion;    // "File was modified. Would you like to save it?"
+    static const QString CouldNotOpenText; // "Could not open document"
+
+    explicit TQLForm(Desktop &desktop, QWidget *parent = nullptr);
+    ~TQLForm() override;
+
+    // The open design; present from the first showing on.
+    TQlsDoc *Doc() const { return m_doc.get(); }
+    int CurrentSlot() const { return m_currentSlot; }
+    void SetCurrentSlot(int slot);
+    // True while RefreshFromDocument copies the document into the controls.
+    bool Refreshing() const { return m_refreshing; }
+
+    StoredSettings &Settings() { return m_settings; }
+    const TOptions &Options() const { return m_options; }
+    FormRegions &Regions() { return m_regions; }
+    const MainMenus &Menus() const { return m_menus; }
+    Desktop &Ui() const { return m_desktop; }
+
+    // Save query before the design is let go; false keeps it.
+    bool CanCloseDocument();
+    void RefreshFromDocument();
+    void SetDocumentCaption(const QString &path);
+
+    void actNewExecute();
+    void actOpenExecute();
+    void actLastDocExecute();
+    void actSaveExecute();
+    void actSaveAsExecute();
+    void actExitExecute();
+    void actLockExecute();
+    void actFontExecute();
+    void actAboutExecute();
+    void actImportExecute();
+    void actExportExecute();
+    void mmoProgramChange();
+    void CheckBox122Click();
+
+signals:
+    void CurrentSlotChanged(int slot);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    bool FormCloseQuery();
+    void FormDestroy();
+    void ConnectActions();
+
+    // Save to the document's own path, or Save As without one; false when
+    // cancelled or failed (the error was shown).
+    bool SaveDocument();
+    bool SaveDocumentAs();
+    // Replaces the design by the file's, or keeps it and shows the error.
+    void OpenDocument(const QString &path);
+    void ShowLastDocEntry(const QString &path);
+    QFont EditorFont() const;
+
+    Desktop &m_desktop;
+    QWidget *m_client;
+    FormRegions m_regions;
+    MainMenus m_menus;
+    FileDialogs m_files;
+    StoredSettings m_settings;
+    TOptions m_options;
+    TFormAbout *m_formAbout;
+
+    std::unique_ptr<TQlsDoc> m_doc;
+    int m_currentSlot = 20;
+    bool m_refreshing = false;
+    bool m_shown = false;
+};

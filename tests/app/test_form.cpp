@@ -1,0 +1,480 @@
+#include "FormFixture.h"
+
+#include "app/AppInfo.h"
+#include "app/FileDialogs.h"
+#include "document/CardCatalog.h"
+#include "document/QlsDoc.h"
+#include "support/TestMain.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+namespace {
+
+const QString NewCaption = AppInfo::Title + "  " + AppInfo::VersionText;
+
+QByteArray ReadAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteAll(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+class TestForm : public QObject
+{
+    Q_OBJECT
+
+    FormFixture f;
+    std::unique_ptr<QTemporaryDir> dir;
+
+    QString Path(const char *name) const { return dir->filePath(QLatin1String(name)); }
+
+    // Gives the open design a change (and optionally a file) so that letting
+    // it go asks the save query.
+    void ModifyDesign(const QString &savedPath = QString())
+    {
+        if (!savedPath.isEmpty())
+            f.form->Doc()->SaveToFile(savedPath);
+        f.form->Doc()->SetInfoField(TQlsDoc::COMPANY, "Acme");
+        QVERIFY(f.form->Doc()->Modified());
+    }
+
+private slots:
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir->isValid());
+        FormFixture::ClearSettings();
+        f.desktop = FakeDesktop();
+        f.Start();
+    }
+    void cleanup()
+    {
+        f.form.reset();
+        FormFixture::ClearSettings();
+    }
+
+    void firstRunStartsWithAnEmptyDesign()
+    {
+        QCOMPARE(f.form->windowTitle(), NewCaption);
+        QVERIFY(f.form->Doc());
+        QVERIFY(!f.form->Doc()->Modified());
+        QCOMPARE(f.form->CurrentSlot(), 20);
+        QVERIFY(!f.Entry("actLastDoc")->isVisible());
+        QCOMPARE(f.Control<QComboBox>("cmboItems")->currentIndex(), 0);
+        QCOMPARE(f.Control<QComboBox>("cmboEnclosure")->currentText(), QString("20 Slots Enclosure"));
+        const QFont font = f.Control<QPlainTextEdit>("mmoProgram")->font();
+        QCOMPARE(font.family(), QString("Courier New"));
+        QCOMPARE(font.pointSize(), 8);
+        QCOMPARE(f.form->Settings().BaudRate, 9600);
+        QCOMPARE(f.form->Settings().CommPortNo, 0);
+        QVERIFY(f.desktop.questions.isEmpty());
+    }
+
+    void fixedClientArea()
+    {
+        QCOMPARE(f.form->centralWidget()->size(), QSize(792, 564));
+        QCOMPARE(f.form->minimumSize(), f.form->maximumSize());
+    }
+
+    void regionsCarryTheirCaptions_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("slots") << "grpCards" << "Slots";
+        QTest::newRow("groups") << "grpGroups" << "Groups";
+        QTest::newRow("card control") << "grpControls" << "Card Control";
+        QTest::newRow("terminal") << "grpTerminal" << "Terminal";
+        QTest::newRow("control") << "GroupBox64" << "Control";
+        QTest::newRow("program") << "grpProgram" << "Program Code";
+    }
+    void regionsCarryTheirCaptions()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        auto *box = f.form->findChild<QGroupBox *>(name);
+        QVERIFY(box);
+        QCOMPARE(box->title(), caption);
+        QVERIFY(f.form->centralWidget()->rect().contains(box->geometry()));
+    }
+
+    void storedSettingsAreReadAtShow()
+    {
+        f.form.reset();
+        StoredSettings stored;
+        stored.LastFile = Path("plant.qls");
+        stored.Left = 40;
+        stored.Top = 30;
+        stored.FontName = "DejaVu Sans Mono";
+        stored.FontSize = 12;
+        stored.BaudRate = 4800;
+        stored.CommPortNo = 3;
+        stored.Save();
+
+        f.Start();
+        QCOMPARE(f.form->pos(), QPoint(40, 30));
+        QVERIFY(f.Entry("actLastDoc")->isVisible());
+        QCOMPARE(f.Entry("actLastDoc")->text(), QString("Open plant.qls"));
+        QCOMPARE(f.form->Settings().CommPortNo, 0);
+        QCOMPARE(f.form->Settings().BaudRate, 4800);
+        QCOMPARE(f.Control<QPlainTextEdit>("mmoProgram")->font().pointSize(), 12);
+    }
+
+    void settingsAreWrittenAtExit()
+    {
+        f.form->Settings().CommPortNo = 2;
+        f.form->move(55, 66);
+        const QPoint position = f.form->pos();
+        f.form.reset();
+        const auto settings = OpenSettingsKey();
+        QCOMPARE(settings->value("Left").toInt(), position.x());
+        QCOMPARE(settings->value("Top").toInt(), position.y());
+        QCOMPARE(settings->value("CommPortNo").toInt(), 2);
+        QCOMPARE(settings->value("FontName").toString(), QString("Courier New"));
+        QCOMPARE(settings->value("Baud").toInt(), 9600);
+    }
+
+    // Closing the window with the close box, answering the save query.
+    void saveQueryOnClose_data()
+    {
+        QTest::addColumn<bool>("modified");
+        QTest::addColumn<bool>("hasPath");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("saveAsName"); // what the save dialog gives
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<QString>("savedTo");    // file holding the change afterwards
+
+        using A = Desktop::Answer;
+        QTest::newRow("unmodified") << false << false << int(A::Cancel) << "" << true << "";
+        QTest::newRow("yes with path") << true << true << int(A::Yes) << "" << true << "own.qls";
+        QTest::newRow("yes without path") << true << false << int(A::Yes) << "new.qls" << true
+                                          << "new.qls";
+        QTest::newRow("yes, save as cancelled") << true << false << int(A::Yes) << "" << false << "";
+        QTest::newRow("no with path") << true << true << int(A::No) << "" << true << "";
+        QTest::newRow("no without path") << true << false << int(A::No) << "" << true << "";
+        QTest::newRow("cancel with path") << true << true << int(A::Cancel) << "" << false << "";
+        QTest::newRow("cancel without path") << true << false << int(A::Cancel) << "" << false << "";
+    }
+    void saveQueryOnClose()
+    {
+        QFETCH(bool, modified);
+        QFETCH(bool, hasPath);
+        QFETCH(int, answer);
+        QFETCH(QString, saveAsName);
+        QFETCH(bool, closes);
+        QFETCH(QString, savedTo);
+
+        const QString own = Path("own.qls");
+        if (modified)
+            ModifyDesign(hasPath ? own : QString());
+        f.desktop.yesNoCancelAnswers << Desktop::Answer(answer);
+        f.desktop.saveFileNames << (saveAsName.isEmpty() ? QString() : Path(qPrintable(saveAsName)));
+        TQlsDoc *design = f.form->Doc();
+
+        f.form->close();
+
+        QCOMPARE(f.desktop.questions, modified ? QStringList{TQLForm::SaveQuestion} : QStringList());
+        QCOMPARE(f.form->isVisible(), !closes);
+        QCOMPARE(f.form->Doc(), design);
+        for (const char *name : {"own.qls", "new.qls"}) {
+            const bool holdsChange = ReadAll(Path(name)).contains("COMPANY,Acme");
+            QCOMPARE(holdsChange, savedTo == QLatin1String(name));
+        }
+        if (!closes)
+            QVERIFY(f.form->Doc()->Modified());
+    }
+
+    // New and Open run the same query: a cancelled Save As keeps the design.
+    void cancelledSaveAsKeepsDesignOnNew()
+    {
+        ModifyDesign();
+        TQlsDoc *design = f.form->Doc();
+        f.desktop.yesNoCancelAnswers << Desktop::Answer::Yes;
+        f.Entry("actNew")->trigger();
+        QCOMPARE(f.form->Doc(), design);
+        QVERIFY(design->Modified());
+        QCOMPARE(f.desktop.questions.size(), 1);
+    }
+
+    void exitAsksLikeTheCloseBox_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("cancel") << int(Desktop::Answer::Cancel) << false;
+        QTest::newRow("no") << int(Desktop::Answer::No) << true;
+    }
+    void exitAsksLikeTheCloseBox()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, closes);
+        ModifyDesign();
+        f.desktop.yesNoCancelAnswers << Desktop::Answer(answer);
+        f.ClickMenu("mnuFile", "actExit");
+        QCOMPARE(f.desktop.questions, QStringList{TQLForm::SaveQuestion});
+        QCOMPARE(f.form->isVisible(), !closes);
+    }
+
+    void saveAsSetsCaptionAndLastDocument()
+    {
+        f.desktop.saveFileNames << Path("plant.qls");
+        QTest::keyClick(f.form.get(), Qt::Key_S, Qt::ControlModifier); // no path: Save As
+        QVERIFY(QFile::exists(Path("plant.qls")));
+        QCOMPARE(f.form->windowTitle(), "plant - " + NewCaption);
+        QVERIFY(f.Entry("actLastDoc")->isVisible());
+        QCOMPARE(f.Entry("actLastDoc")->text(), QString("Open plant.qls"));
+        QCOMPARE(f.form->Settings().LastFile, Path("plant.qls"));
+        QCOMPARE(f.desktop.dialogFilters.last(), QString("QLSetup files (*.qls);;All files (*.*)"));
+
+        // The next dialog starts in the last document's folder.
+        f.ClickMenu("mnuFile", "actSaveAs");
+        QCOMPARE(f.desktop.dialogFolders.last(), dir->path());
+
+        // New keeps the last-document entry but drops the document's name.
+        f.ClickMenu("mnuFile", "actNew");
+        QCOMPARE(f.form->windowTitle(), NewCaption);
+        QVERIFY(f.Entry("actLastDoc")->isVisible());
+    }
+
+    void lastDocumentEntryShowsAmpersands()
+    {
+        f.desktop.saveFileNames << Path("R&D.qls");
+        f.Entry("actSaveAs")->trigger();
+        QCOMPARE(f.Entry("actLastDoc")->text(), QString("Open R&&D.qls"));
+        QCOMPARE(f.form->windowTitle(), "R&D - " + NewCaption);
+    }
+
+    void saveAsCancelledWritesNothing()
+    {
+        ModifyDesign();
+        f.Entry("actSaveAs")->trigger();
+        QCOMPARE(f.form->windowTitle(), NewCaption);
+        QVERIFY(f.form->Doc()->Modified());
+        QVERIFY(QDir(dir->path()).entryList(QDir::Files).isEmpty());
+    }
+
+    void saveAsAsksBeforeReplacing_data()
+    {
+        QTest::addColumn<QList<bool>>("answers");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("yes") << QList<bool>{true} << true;
+        QTest::newRow("no, then cancel") << QList<bool>{false} << false;
+    }
+    void saveAsAsksBeforeReplacing()
+    {
+        QFETCH(QList<bool>, answers);
+        QFETCH(bool, replaced);
+        const QString existing = Path("existing.qls");
+        WriteAll(existing, "OLD\r\n");
+        ModifyDesign();
+        f.desktop.saveFileNames << existing;
+        f.desktop.yesNoAnswers << answers;
+        f.Entry("actSaveAs")->trigger();
+        QCOMPARE(f.desktop.questions,
+                 QStringList{"existing.qls already exists.\nDo you want to replace it?"});
+        QCOMPARE(ReadAll(existing) != "OLD\r\n", replaced);
+        QCOMPARE(f.form->Doc()->Modified(), !replaced);
+    }
+
+    void openReplacesTheDesign()
+    {
+        TQlsDoc saved;
+        saved.SetInfoField(TQlsDoc::PROG, "{KEY1}\r\n");
+        saved.SetEnclosure(2);
+        saved.SaveToFile(Path("plant.qls"));
+
+        f.desktop.openFileNames << Path("plant.qls");
+        QTest::keyClick(f.form.get(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(f.Control<QPlainTextEdit>("mmoProgram")->toPlainText(), QString("{KEY1}"));
+        QCOMPARE(f.Control<QComboBox>("cmboEnclosure")->currentIndex(), 2);
+        QCOMPARE(f.form->windowTitle(), "plant - " + NewCaption);
+        QVERIFY(!f.form->Doc()->Modified());
+        QVERIFY(f.desktop.errors.isEmpty());
+    }
+
+    void failedOpenKeepsTheDesign_data()
+    {
+        QTest::addColumn<QByteArray>("content"); // empty: the file does not exist
+        QTest::newRow("missing file") << QByteArray();
+        QTest::newRow("overlapping cards") << QByteArray("C2,QL346-100 \r\n");
+    }
+    void failedOpenKeepsTheDesign()
+    {
+        QFETCH(QByteArray, content);
+        QCOMPARE(CardCatalog::SlotWidth("QL346-100"), 3);
+        const QString bad = Path("bad.qls");
+        if (!content.isEmpty())
+            WriteAll(bad, content);
+
+        QTest::keyClicks(f.Control<QPlainTextEdit>("mmoProgram"), "keep");
+        TQlsDoc *design = f.form->Doc();
+        f.desktop.openFileNames << bad;
+        f.desktop.yesNoCancelAnswers << Desktop::Answer::No;
+        f.Entry("actOpen")->trigger();
+
+        QCOMPARE(f.desktop.errors.size(), 1);
+        QCOMPARE(f.form->Doc(), design);
+        QCOMPARE(design->InfoField(TQlsDoc::PROG), QString("keep\r\n"));
+        QCOMPARE(f.Control<QPlainTextEdit>("mmoProgram")->toPlainText(), QString("keep"));
+        QCOMPARE(f.form->windowTitle(), NewCaption);
+    }
+
+    void lastDocument_data()
+    {
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QStringList>("errors");
+        QTest::newRow("opens") << true << int(Desktop::Answer::No) << "plant - " + NewCaption
+                               << QStringList();
+        QTest::newRow("missing file") << false << int(Desktop::Answer::No) << NewCaption
+                                      << QStringList{TQLForm::CouldNotOpenText};
+        QTest::newRow("query cancelled") << true << int(Desktop::Answer::Cancel) << NewCaption
+                                         << QStringList{TQLForm::CouldNotOpenText};
+    }
+    void lastDocument()
+    {
+        QFETCH(bool, exists);
+        QFETCH(int, answer);
+        QFETCH(QString, caption);
+        QFETCH(QStringList, errors);
+        const QString plant = Path("plant.qls");
+        f.desktop.saveFileNames << plant;
+        f.Entry("actSaveAs")->trigger();
+        f.Entry("actNew")->trigger();
+        if (!exists)
+            QFile::remove(plant);
+        ModifyDesign();
+        f.desktop.yesNoCancelAnswers << Desktop::Answer(answer);
+
+        f.ClickMenu("mnuFile", "actLastDoc");
+        QCOMPARE(f.form->windowTitle(), caption);
+        QCOMPARE(f.desktop.errors, errors);
+    }
+
+    void lockDesign()
+    {
+        auto *items = f.Control<QComboBox>("cmboItems");
+        auto *editor = f.Control<QPlainTextEdit>("mmoProgram");
+        QTest::keyClicks(editor, "A");
+        TQlsDoc *design = f.form->Doc();
+        QCOMPARE(design->InfoField(TQlsDoc::PROG), QString("A\r\n"));
+        design->SaveToFile(Path("plant.qls"));
+
+        f.ClickMenu("mnuTools", "actLock");
+        QVERIFY(design->Locked());
+        QVERIFY(f.Entry("actLock")->isChecked());
+        QVERIFY(!design->Modified());
+        QVERIFY(!items->isEnabled());
+        QVERIFY(editor->isReadOnly());
+        editor->setPlainText("B"); // as Import does
+        QCOMPARE(design->InfoField(TQlsDoc::PROG), QString("A\r\n"));
+
+        f.ClickMenu("mnuTools", "actLock");
+        QVERIFY(!design->Locked());
+        QVERIFY(!f.Entry("actLock")->isChecked());
+        QVERIFY(!design->Modified());
+        QVERIFY(items->isEnabled());
+        QVERIFY(!editor->isReadOnly());
+        QCOMPARE(editor->toPlainText(), QString("A"));
+    }
+
+    void font_data()
+    {
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<int>("size");
+        QTest::newRow("chosen") << true << "DejaVu Sans Mono" << 14;
+        QTest::newRow("cancelled") << false << "Courier New" << 8;
+    }
+    void font()
+    {
+        QFETCH(bool, accepted);
+        QFETCH(QString, family);
+        QFETCH(int, size);
+        f.desktop.fontAnswers << accepted;
+        f.desktop.chosenFonts << QFont("DejaVu Sans Mono", 14);
+        f.ClickMenu("mnuTools", "actFont");
+
+        QCOMPARE(f.desktop.fontPresets.size(), 1);
+        QCOMPARE(f.desktop.fontPresets[0].family(), QString("Courier New"));
+        QCOMPARE(f.desktop.fontPresets[0].pointSize(), 8);
+        const QFont shown = f.Control<QPlainTextEdit>("mmoProgram")->font();
+        QCOMPARE(shown.family(), family);
+        QCOMPARE(shown.pointSize(), size);
+        QVERIFY(!f.form->Doc()->Modified());
+
+        f.form.reset();
+        const StoredSettings stored = StoredSettings::Load();
+        QCOMPARE(stored.FontName, family);
+        QCOMPARE(stored.FontSize, size);
+    }
+
+    void importAndExportProgramText()
+    {
+        WriteAll(Path("in.txt"), "{KEY1}\r\n\r\n// end\r\n");
+        f.desktop.openFileNames << Path("in.txt");
+        f.Entry("actImport")->trigger();
+        QCOMPARE(f.desktop.dialogFilters.last(), QString("Text files (*.txt);;All files (*.*)"));
+        QCOMPARE(f.Control<QPlainTextEdit>("mmoProgram")->toPlainText(), QString("{KEY1}\n\n// end"));
+        QCOMPARE(f.form->Doc()->InfoField(TQlsDoc::PROG), QString("{KEY1}\r\n\r\n// end\r\n"));
+        QVERIFY(f.form->Doc()->Modified());
+
+        f.desktop.saveFileNames << Path("out.txt");
+        f.Entry("actExport")->trigger();
+        QCOMPARE(ReadAll(Path("out.txt")), QByteArray("{KEY1}\r\n\r\n// end\r\n"));
+        QVERIFY(f.desktop.errors.isEmpty());
+    }
+
+    void fullSizeProgramBox()
+    {
+        auto *box = f.Control<QGroupBox>("grpProgram");
+        auto *toggle = f.Control<QCheckBox>("CheckBox122");
+        const QRect normal = box->geometry();
+        QTest::mouseClick(toggle, Qt::LeftButton);
+        QCOMPARE(box->geometry(), QRect(2, 97, 784, 465));
+        QVERIFY(!f.Control<QFrame>("Panel1")->isVisible());
+        QVERIFY(!f.Control<QGroupBox>("GroupBox64")->isVisible());
+        QTest::mouseClick(toggle, Qt::LeftButton);
+        QCOMPARE(box->geometry(), normal);
+        QVERIFY(f.Control<QFrame>("Panel1")->isVisible());
+        QVERIFY(f.Control<QGroupBox>("GroupBox64")->isVisible());
+    }
+
+    void aboutBoxOpensTheMakerSite()
+    {
+        bool seen = false;
+        QTimer::singleShot(0, [this, &seen] {
+            auto *about = f.form->findChild<QDialog *>("FormAbout");
+            seen = about && about->isVisible();
+            if (!about)
+                return;
+            QCOMPARE(about->windowTitle(), QString("About QL Setup"));
+            QTest::mouseClick(about->findChild<QLabel *>("Label2"), Qt::LeftButton);
+            QTest::mouseClick(about->findChild<QPushButton *>("OKButton"), Qt::LeftButton);
+        });
+        QTest::keyClick(f.form.get(), Qt::Key_F1);
+        QVERIFY(seen);
+        QCOMPARE(f.desktop.openedUrls, QList<QUrl>{QUrl(AppInfo::MakerSite)});
+    }
+};
+
+QL_REGISTER_TEST(TestForm)
+#include "test_form.moc"

@@ -1,0 +1,126 @@
+#include "FormFixture.h"
+
+#include "support/TestMain.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSignalSpy>
+
+namespace {
+
+// "caption[key]" per entry, "-" per separator; hidden ones in parentheses.
+QString Outline(const QMenu *menu)
+{
+    QStringList parts;
+    for (const QAction *entry : menu->actions()) {
+        QString part = entry->isSeparator() ? QStringLiteral("-") : entry->text();
+        if (!entry->shortcut().isEmpty())
+            part += "[" + entry->shortcut().toString() + "]";
+        parts << (entry->isVisible() ? part : "(" + part + ")");
+    }
+    return parts.join(u'|');
+}
+
+} // namespace
+
+class TestMenus : public QObject
+{
+    Q_OBJECT
+
+    FormFixture f;
+
+private slots:
+    void init()
+    {
+        FormFixture::ClearSettings();
+        f.desktop = FakeDesktop();
+        f.Start();
+    }
+    void cleanup() { f.form.reset(); }
+
+    void menuOutlines_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("outline");
+        QTest::newRow("File") << "mnuFile"
+                              << "&New|&Open...[Ctrl+O]|(Open )|&Save[Ctrl+S]|Save &As...|"
+                                 "Page Setup...|&Print[Ctrl+P]|-|E&xit";
+        QTest::newRow("Tools") << "mnuTools"
+                               << "&Send Program[F9]|Clear Terminal|Lock Design|Customer Info|-|Font...";
+        QTest::newRow("Control") << "mnuControl"
+                                 << "Card Status[F5]|Card Version[F6]|Card Help[F7]|Card Clear|-|"
+                                    "Panel Help";
+        QTest::newRow("Help") << "mnuHelp" << "Download User Manual|Download Web Page|About[F1]";
+        QTest::newRow("terminal and editor")
+            << "PopupMenu"
+            << "Font...|Import program...|Export program...|&Send Program[F9]|-|Status[F5]|"
+               "Version[F6]|Help[F7]|Clear|-|Reset Quillon[F8]";
+        QTest::newRow("card pages")
+            << "PopUpStatus"
+            << "Status[F5]|Version[F6]|Help[F7]|Clear|-|Group Status|Reset[F8]|(-)|"
+               "(Program Card Name[F2])|-|Download User Manual|Download Web Page[F12]";
+        QTest::newRow("front panel keys")
+            << "KeyMenu"
+            << "Read Key|Clear Key|Read All Keys|-|(Read Subroutine)|(Clear Subroutine)|"
+               "Read All Subroutines|-|Clear Programming|Reset[F8]|-|Test Panel|Version[F6]|Help";
+    }
+    void menuOutlines()
+    {
+        QFETCH(QString, menu);
+        QTEST(Outline(f.Control<QMenu>(qPrintable(menu))), "outline");
+    }
+
+    void entriesOfOneHandler_data()
+    {
+        QTest::addColumn<QString>("handler");
+        QTest::addColumn<QStringList>("entries");
+        QTest::newRow("status") << "StatusClick"
+                                << QStringList{"mnuCardStatus", "mnuPageStatus", "mnuPopupStatus"};
+        QTest::newRow("reset") << "Reset1Click"
+                               << QStringList{"mnuKeyReset", "mnuPageReset", "mnuPopupReset"};
+        QTest::newRow("send program") << "CommandSendProgram"
+                                      << QStringList{"mnuPopupSendProgram", "mnuSendProgram"};
+        QTest::newRow("action") << "actFontExecute" << QStringList{"actFont"};
+        QTest::newRow("no handler") << "" << QStringList();
+    }
+    void entriesOfOneHandler()
+    {
+        QFETCH(QString, handler);
+        QFETCH(QStringList, entries);
+        QStringList names;
+        for (const QAction *entry : f.form->Menus().EntriesRunning(handler))
+            names << entry->objectName();
+        names.sort();
+        QCOMPARE(names, entries);
+    }
+
+    // A pop-up's own keys work inside the widget it is attached to; keys of
+    // the main menu stay with the main menu.
+    void attachedPopupKeys()
+    {
+        const MainMenus &menus = f.form->Menus();
+        auto *target = new QLineEdit(f.form->centralWidget());
+        target->show();
+        menus.Attach(target, menus.Popup("PopupMenu"));
+        target->setFocus();
+        QVERIFY(QTest::qWaitFor([target] { return target->hasFocus(); }));
+
+        QSignalSpy reset(menus.Entry("mnuPopupReset"), &QAction::triggered);
+        QSignalSpy popupStatus(menus.Entry("mnuPopupStatus"), &QAction::triggered);
+        QSignalSpy mainStatus(menus.Entry("mnuCardStatus"), &QAction::triggered);
+        QTest::keyClick(target, Qt::Key_F8);
+        QTest::keyClick(target, Qt::Key_F5);
+        QCOMPARE(reset.count(), 1);
+        QCOMPARE(popupStatus.count(), 0);
+        QCOMPARE(mainStatus.count(), 1);
+
+        auto *elsewhere = f.Control<QComboBox>("cmboItems");
+        elsewhere->setFocus();
+        QVERIFY(QTest::qWaitFor([elsewhere] { return elsewhere->hasFocus(); }));
+        QTest::keyClick(elsewhere, Qt::Key_F8);
+        QCOMPARE(reset.count(), 1);
+    }
+};
+
+QL_REGISTER_TEST(TestMenus)
+#include "test_menus.moc"
