@@ -144,6 +144,7 @@ EnclosureView::EnclosureView(DesignContext &context, Desktop &desktop, const Reg
     m_strip = new GroupColourStrip(context, regions.grpCards);
     m_strip->setGeometry(StripRect);
 
+    regions.cmboEnclosure->clear();
     for (const char *item : EnclosureItems)
         regions.cmboEnclosure->addItem(QString::fromLatin1(item));
     connect(regions.cmboEnclosure, &QComboBox::activated, this, [this] { cmboEnclosureChange(); });

@@ -1,5 +1,7 @@
 #include "PageFixture.h"
 
+#include "controller/ScanBitmap.h"
+#include "document/Artwork.h"
 #include "document/CardCatalog.h"
 #include "support/TestMain.h"
 
@@ -232,6 +234,56 @@ private slots:
         shown.fill(Qt::transparent);
         paint->render(&shown, QPoint(), QRegion(), QWidget::DrawChildren);
         QCOMPARE(shown, expected);
+    }
+
+    void cardsStandAtTheirLowestSlot_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QPoint>("place"); // the lowest slot's row of the slot table
+        QTest::addColumn<bool>("turned");
+        QTest::newRow("20 slots, slot 3") << 0 << 3 << "QL324-100" << QPoint(71, 4) << false;
+        QTest::newRow("20 slots, two slots from slot 8")
+            << 0 << 8 << "QL324-103" << QPoint(195, 4) << false;
+        QTest::newRow("19 slots, slot 20 missing") << 1 << 19 << "QL335-100" << QPoint(567, 4)
+                                                  << false;
+        QTest::newRow("8 slots, slot 2") << 2 << 2 << "QL324-101" << QPoint(285, 34) << true;
+        QTest::newRow("8 slots, two slots from slot 5")
+            << 2 << 6 << "QL379-100" << QPoint(542, 3) << true;
+        QTest::newRow("4 slots, slot 4") << 3 << 4 << "QL335-107" << QPoint(263, 99) << true;
+    }
+
+    void cardsStandAtTheirLowestSlot()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, slot);
+        QFETCH(QString, code);
+        QFETCH(QPoint, place);
+        QFETCH(bool, turned);
+        TQlsDoc &doc = *m_surface->design.doc;
+        doc.SetEnclosure(kind);
+        doc.PlaceCard(slot, line(qPrintable(code)));
+        const QImage picture = RenderPicture(doc, false);
+        QImage card = Artwork::Picture(code);
+        QVERIFY(!card.isNull());
+        // A turned card's right edge lies at the row's x.
+        const QPoint corner = turned ? place - QPoint(card.height(), 0) : place;
+        if (turned)
+            card = TScanBitmap(card).Rotated90();
+        card = card.convertToFormat(picture.format());
+        QCOMPARE(picture.copy(QRect(corner, card.size())), card);
+    }
+
+    void cardPictureBoxShowsTheSelectedModel()
+    {
+        m_surface->chooseModel(QStringLiteral("QL508-101"));
+        QWidget *box = m_surface->find(QStringLiteral("EmptySlot"));
+        QImage shown(box->size(), QImage::Format_RGB32);
+        box->render(&shown);
+        const QImage card = Artwork::Picture(QStringLiteral("QL508-101")).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(shown.copy(0, 0, card.width(), qMin(card.height(), box->height())),
+                 card.copy(0, 0, card.width(), qMin(card.height(), box->height())));
     }
 
 private:
