@@ -111,6 +111,7 @@ bool TQLForm::FormCloseQuery()
 
 void TQLForm::FormDestroy()
 {
+    emit Destroying();
     m_settings.Left = x();
     m_settings.Top = y();
     m_settings.Save();
@@ -158,7 +159,9 @@ void TQLForm::RefreshFromDocument()
         m_regions.cmboEnclosure->setCurrentIndex(kind < m_regions.cmboEnclosure->count() ? kind
                                                                                           : -1);
         m_regions.mmoProgram->setFont(EditorFont());
+        emit RefreshingControls();
     }
+    emit DocumentRefreshed();
 }
 
 void TQLForm::SetDocumentCaption(const QString &path)

@@ -6,6 +6,7 @@
 #include "app/QLOptions.h"
 #include "app/StoredSettings.h"
 
+#include <QFont>
 #include <QMainWindow>
 
 #include <memory>
@@ -44,8 +45,11 @@ public:
 
     // Save query before the design is let go; false keeps it.
     bool CanCloseDocument();
+    // Copies the document into every control, then re-selects CurrentSlot.
     void RefreshFromDocument();
     void SetDocumentCaption(const QString &path);
+    // FontName and FontSize of the settings, for the program editor and the terminal.
+    QFont EditorFont() const;
 
     void actNewExecute();
     void actOpenExecute();
@@ -63,6 +67,14 @@ public:
 
 signals:
     void CurrentSlotChanged(int slot);
+    // Inside RefreshFromDocument, while Refreshing() is true: each part
+    // copies the document (and EditorFont) into its own controls.
+    void RefreshingControls();
+    // At the end of RefreshFromDocument, Refreshing() false again: the slot
+    // handling re-selects CurrentSlot.
+    void DocumentRefreshed();
+    // In FormDestroy before the settings are written: the link closes the port.
+    void Destroying();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -82,7 +94,6 @@ private:
     // Replaces the design by the file's, or keeps it and shows the error.
     void OpenDocument(const QString &path);
     void ShowLastDocEntry(const QString &path);
-    QFont EditorFont() const;
 
     Desktop &m_desktop;
     QWidget *m_client;

@@ -396,6 +396,20 @@ private slots:
         QCOMPARE(editor->toPlainText(), QString("A"));
     }
 
+    // Other parts fill their controls inside the refresh and re-select the
+    // slot after it.
+    void refreshSignalsSeeTheRefreshingFlag()
+    {
+        QStringList seen;
+        TQLForm *form = f.form.get();
+        connect(form, &TQLForm::RefreshingControls, form,
+                [&] { seen << QString("controls %1").arg(form->Refreshing()); });
+        connect(form, &TQLForm::DocumentRefreshed, form,
+                [&] { seen << QString("refreshed %1").arg(form->Refreshing()); });
+        f.ClickMenu("mnuTools", "actLock");
+        QCOMPARE(seen, (QStringList{"controls 1", "refreshed 0"}));
+    }
+
     void font_data()
     {
         QTest::addColumn<bool>("accepted");
