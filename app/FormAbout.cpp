@@ -25,6 +25,7 @@ void TFormAbout::FormCreate()
     icon->setObjectName(QStringLiteral("Image1"));
     icon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
     icon->setAlignment(Qt::AlignTop);
+    icon->setVisible(!QApplication::windowIcon().isNull());
 
     auto *program = new QLabel(QStringLiteral("QL Setup Program"), this);
     program->setObjectName(QStringLiteral("Label1"));

@@ -7,6 +7,8 @@
 
 #include <QFileInfo>
 
+#include <optional>
+
 namespace {
 
 // Single-line fields in the order they are written.

@@ -202,6 +202,22 @@ private slots:
             QVERIFY(f.form->Doc()->Modified());
     }
 
+    // A save that fails while closing reports the error and keeps the window.
+    void failedSaveKeepsTheWindowOpen()
+    {
+        const QString folder = Path("gone");
+        QVERIFY(QDir().mkpath(folder));
+        ModifyDesign(folder + "/plant.qls");
+        QVERIFY(QDir(folder).removeRecursively());
+        f.desktop.yesNoCancelAnswers << Desktop::Answer::Yes;
+
+        f.form->close();
+
+        QCOMPARE(f.desktop.errors.size(), 1);
+        QVERIFY(f.form->isVisible());
+        QVERIFY(f.form->Doc()->Modified());
+    }
+
     // New and Open run the same query: a cancelled Save As keeps the design.
     void cancelledSaveAsKeepsDesignOnNew()
     {

@@ -1,4 +1,5 @@
 #include "document/CardCatalog.h"
+#include "support/TestMain.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -135,5 +136,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCatalog)
+QL_REGISTER_TEST(TestCatalog)
 #include "test_catalog.moc"

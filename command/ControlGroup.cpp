@@ -1,0 +1,69 @@
+#include "command/ControlGroup.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+ControlGroup::ControlGroup(MSCom &port, QWidget *parent)
+    : QGroupBox(QStringLiteral("Control"), parent),
+      m_ports(port),
+      m_usePath(new QCheckBox(QStringLiteral("Use Path"), this)),
+      m_unitId(new QComboBox(this)),
+      m_setUnitId(new QPushButton(QStringLiteral("P"), this)),
+      m_portList(new QComboBox(this))
+{
+    setObjectName(QStringLiteral("GroupBox64"));
+    m_usePath->setObjectName(QStringLiteral("UsePath"));
+    m_unitId->setObjectName(QStringLiteral("ComboUnitID"));
+    m_unitId->setToolTip(QStringLiteral("Select Unit ID to control"));
+    for (int i = 0; i < UnitIdCount; ++i)
+        m_unitId->addItem(QStringLiteral("Unit ID %1").arg(i));
+    m_setUnitId->setObjectName(QStringLiteral("SetUnitID"));
+    m_setUnitId->setFixedWidth(24);
+    m_portList->setObjectName(QStringLiteral("ComboPort"));
+    m_portList->setToolTip(QStringLiteral("Select Com Port"));
+    m_portList->addItem(QStringLiteral("None"));
+    for (int i = 1; i < PortItemCount; ++i)
+        m_portList->addItem(QStringLiteral("COM%1").arg(i));
+
+    auto *layout = new QGridLayout(this);
+    layout->setContentsMargins(6, 4, 6, 6);
+    layout->setSpacing(4);
+    layout->addWidget(m_usePath, 0, 0, 1, 2);
+    layout->addWidget(m_unitId, 1, 0);
+    layout->addWidget(m_setUnitId, 1, 1);
+    layout->addWidget(m_portList, 2, 0, 1, 2);
+
+    connect(m_unitId, &QComboBox::currentIndexChanged, this, &ControlGroup::ComboUnitIDChange);
+    connect(m_usePath, &QCheckBox::toggled, this, &ControlGroup::UsePathClick);
+    connect(m_portList, &QComboBox::activated, this, &ControlGroup::ComboPortChange);
+}
+
+void ControlGroup::ComboUnitIDChange()
+{
+    const int index = m_unitId->currentIndex();
+    m_unitIdSuffix = index <= 0 ? QStringLiteral("$]") : QStringLiteral("U%1$]").arg(index);
+}
+
+void ControlGroup::UsePathClick()
+{
+    m_pathSuffix = m_usePath->isChecked() ? QStringLiteral("P]") : QStringLiteral("]");
+}
+
+void ControlGroup::SelectPort(int n)
+{
+    const int shown = m_ports.SelectPort(n);
+    if (shown == PortSelector::NoChoice)
+        return;
+    const QSignalBlocker blocker(m_portList);
+    m_portList->setCurrentIndex(shown);
+}
+
+void ControlGroup::ComboPortChange(int index)
+{
+    if (m_portChoiceGate && !m_portChoiceGate())
+        return;
+    SelectPort(index);
+}

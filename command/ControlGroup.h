@@ -1,0 +1,52 @@
+#pragma once
+
+#include "link/PortSelector.h"
+
+#include <QGroupBox>
+#include <functional>
+
+class MSCom;
+class QCheckBox;
+class QComboBox;
+class QPushButton;
+
+// The control region `GroupBox64`: unit ID and "Use Path", which shape the
+// address suffixes of every command, and the choice of serial port.
+class ControlGroup : public QGroupBox
+{
+    Q_OBJECT
+
+public:
+    static constexpr int UnitIdCount = 9;   // "Unit ID 0" .. "Unit ID 8"
+    static constexpr int PortItemCount = 10; // "None", "COM1" .. "COM9"
+
+    ControlGroup(MSCom &port, QWidget *parent = nullptr);
+
+    // What "%]" becomes: "$]" for unit 0, "U<n>$]" for units 1 .. 8.
+    const QString &UnitIdSuffix() const { return m_unitIdSuffix; }
+    // What "$]" becomes outside switch commands: "]", or "P]" with "Use Path".
+    const QString &PathSuffix() const { return m_pathSuffix; }
+
+    int CommPortNo() const { return m_ports.CommPortNo(); }
+    // Opens port n (1 .. 3) or none (0) and shows the outcome in the port list.
+    void SelectPort(int n);
+    // The user's pick in the port list is taken only while this holds (a
+    // document exists and the window is not refreshing from it).
+    void SetPortChoiceGate(std::function<bool()> gate) { m_portChoiceGate = std::move(gate); }
+
+    QPushButton *SetUnitIdButton() const { return m_setUnitId; }
+
+private:
+    void ComboUnitIDChange();
+    void UsePathClick();
+    void ComboPortChange(int index);
+
+    PortSelector m_ports;
+    QCheckBox *m_usePath;
+    QComboBox *m_unitId;
+    QPushButton *m_setUnitId;
+    QComboBox *m_portList;
+    QString m_unitIdSuffix = QStringLiteral("$]");
+    QString m_pathSuffix = QStringLiteral("]");
+    std::function<bool()> m_portChoiceGate;
+};

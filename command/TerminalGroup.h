@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QList>
+#include <QRect>
+
+class Desktop;
+class QCheckBox;
+class QPushButton;
+class TerminalView;
+class WaitIndicator;
+
+// The terminal region `grpTerminal`: the terminal, the wait indicator, the
+// clear button "C" and the full-size toggle.
+class TerminalGroup : public QGroupBox
+{
+    Q_OBJECT
+
+public:
+    // Places in the main window's client area, normal and enlarged.
+    static constexpr QRect NormalGeometry{1, 443, 405, 118};
+    static constexpr QRect FullGeometry{1, 97, 784, 465};
+    static inline const QString ClearQuestion = QStringLiteral("Clear Terminal window?");
+
+    TerminalGroup(Desktop &desktop, QWidget *parent = nullptr);
+
+    TerminalView *Terminal() const { return m_terminal; }
+    WaitIndicator *Indicator() const { return m_indicator; }
+
+    // Regions the enlarged terminal covers; they are hidden while it is enlarged.
+    void SetCoveredRegions(const QList<QWidget *> &regions) { m_covered = regions; }
+
+    // Empties the terminal at once.
+    void ClearTerminal();
+
+private:
+    void Button146Click();
+    void CheckBox121Click();
+
+    Desktop &m_desktop;
+    TerminalView *m_terminal;
+    WaitIndicator *m_indicator;
+    QPushButton *m_clearButton;
+    QCheckBox *m_fullSize;
+    QList<QWidget *> m_covered;
+};

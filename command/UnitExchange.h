@@ -1,0 +1,68 @@
+#pragma once
+
+#include "command/CommandContext.h"
+#include "command/CommandSender.h"
+#include "command/CommandTarget.h"
+#include "command/GenericHandlers.h"
+#include "command/TerminalExchange.h"
+#include "link/MSCom.h"
+
+#include <QObject>
+#include <functional>
+
+class ControlGroup;
+class Desktop;
+class TerminalGroup;
+class QImage;
+
+// The main window's side of the exchange with the unit, put together: the
+// serial port, the terminal and control regions, command sending, the receive
+// path and the generic handlers of the card pages.
+class UnitExchange : public QObject, public CommandTarget, private CommandContext
+{
+    Q_OBJECT
+
+public:
+    // The window's part of the addressing state, read at every command:
+    // selected slot, group field, active card tab and the options. Its unit
+    // and path suffixes are ignored; the control region supplies them.
+    using AddressingSource = std::function<CommandAddressing()>;
+
+    // The two regions are created as children of `regionParent`.
+    UnitExchange(Desktop &desktop, AddressingSource addressing, QWidget *regionParent);
+
+    TerminalGroup *TerminalRegion() const { return m_terminalRegion; }
+    ControlGroup *ControlRegion() const { return m_controlRegion; }
+    GenericHandlers &Handlers() { return m_handlers; }
+    MSCom &Port() { return m_port; }
+
+    // Throws the link's QlError when a write fails.
+    void SendCommand(const QString &commandTemplate, const QString &text,
+                     const QString &value) override;
+    bool Sending() const { return m_sender.Sending(); }
+    void TerminalWrite(const QString &text, const QColor &colour);
+
+    const QString &LastReply() const { return m_exchange.LastReply(); }
+    void ClearLastReply() { m_exchange.ClearLastReply(); }
+    const QString &ReceivedText() const { return m_exchange.ReceivedText(); }
+    void ClearReceivedText() { m_exchange.ClearReceivedText(); }
+
+    int CommPortNo() const;
+    void SelectPort(int n);
+    void ClosePort() { m_port.Close(); }
+
+    void SetWaitPictures(const QImage &busy, const QImage &idle);
+
+private:
+    CommandAddressing Addressing() const override;
+    bool PortChosen() const override;
+
+    Desktop &m_desktop;
+    AddressingSource m_addressing;
+    MSCom m_port;
+    TerminalGroup *m_terminalRegion;
+    ControlGroup *m_controlRegion;
+    CommandSender m_sender;
+    TerminalExchange m_exchange;
+    GenericHandlers m_handlers;
+};

@@ -1,0 +1,122 @@
+#include "link/MSCom.h"
+
+#include "app/QlError.h"
+
+#include <cerrno>
+
+namespace {
+
+const QString ClosedPortMessage = QStringLiteral("Can't perform this operation on a closed port");
+const QString OpenPortMessage = QStringLiteral("Can't perform this operation on an open port");
+const QString TimeoutMessage = QStringLiteral("Timeout");
+
+} // namespace
+
+MSCom::MSCom(QObject *parent) : QObject(parent)
+{
+    connect(&m_port, &QSerialPort::readyRead, this, &MSCom::Received);
+    connect(&m_port, &QSerialPort::errorOccurred, this, &MSCom::OnError);
+}
+
+MSCom::~MSCom()
+{
+    Close();
+}
+
+bool MSCom::IsOpen() const
+{
+    return m_port.isOpen() && m_failure.isEmpty();
+}
+
+void MSCom::SetDeviceName(const QString &deviceName)
+{
+    if (m_port.isOpen())
+        throw QlError(OpenPortMessage);
+    m_deviceName = deviceName;
+}
+
+void MSCom::Open()
+{
+    if (m_port.isOpen())
+        throw QlError(OpenPortMessage);
+    m_failure.clear();
+    m_port.setPortName(m_deviceName);
+    m_port.setBaudRate(BaudRate);
+    m_port.setDataBits(QSerialPort::Data8);
+    m_port.setParity(QSerialPort::NoParity);
+    m_port.setStopBits(QSerialPort::OneStop);
+    m_port.setFlowControl(QSerialPort::NoFlowControl);
+    m_port.setReadBufferSize(InputQueueSize);
+    if (!m_port.open(QIODevice::ReadWrite)) {
+        const QString message = m_port.errorString();
+        m_port.clearError();
+        throw QlError(message);
+    }
+    // Pseudo-terminals refuse the modem lines; a real port takes them.
+    m_port.setDataTerminalReady(false);
+    m_port.setRequestToSend(false);
+    m_port.clearError();
+    errno = 0;  // drop the refused modem lines' error: a later failure reads errno
+    m_port.clear(QSerialPort::AllDirections);
+}
+
+void MSCom::Close()
+{
+    m_failure.clear();
+    if (!m_port.isOpen())
+        return;
+    m_port.clear(QSerialPort::AllDirections);
+    m_port.close();
+    m_port.clearError();
+}
+
+void MSCom::RequireOpen() const
+{
+    if (!m_failure.isEmpty())
+        throw QlError(m_failure);
+    if (!m_port.isOpen())
+        throw QlError(ClosedPortMessage);
+}
+
+void MSCom::WriteText(const QString &text)
+{
+    RequireOpen();
+    if (m_port.bytesToWrite() > 0 && !m_port.waitForBytesWritten(WriteTimeoutMs)) {
+        RequireOpen();
+        throw QlError(TimeoutMessage);
+    }
+    m_port.write(text.toLatin1());
+    m_port.flush();  // hand the bytes to the driver now, without blocking
+    RequireOpen();
+}
+
+QString MSCom::ReadAvailable()
+{
+    RequireOpen();
+    return QString::fromLatin1(m_port.readAll());
+}
+
+void MSCom::OnError(QSerialPort::SerialPortError error)
+{
+    switch (error) {
+    case QSerialPort::ReadError:
+    case QSerialPort::WriteError:
+    case QSerialPort::ResourceError:
+        break;
+    default:
+        return;  // line errors and refused modem lines are not reported
+    }
+    if (!m_failure.isEmpty() || !m_port.isOpen())
+        return;
+    // The port keeps signalling this error until closed; close it outside the
+    // notifier that reported it, and report once.
+    // A read that meets the end of a vanished device reports no system error;
+    // report it as the I/O error a write to it gives.
+    m_failure = errno == 0 ? qt_error_string(EIO) : m_port.errorString();
+    QMetaObject::invokeMethod(this, [this] {
+        if (!m_failure.isEmpty() && m_port.isOpen())
+            m_port.close();
+        m_port.clearError();
+    }, Qt::QueuedConnection);
+    emit Failed(m_failure);
+}

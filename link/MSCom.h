@@ -1,0 +1,49 @@
+#pragma once
+
+#include "command/SerialLine.h"
+
+#include <QObject>
+#include <QSerialPort>
+
+// The serial port to the unit: 9600 baud, 8 data bits, no parity, 1 stop bit,
+// no handshake, DTR and RTS inactive, exclusive. Arrivals are signalled on the
+// thread that owns the object (the user-interface thread).
+class MSCom : public QObject, public SerialLine
+{
+    Q_OBJECT
+
+public:
+    static constexpr int BaudRate = 9600;
+    static constexpr int InputQueueSize = 4096;
+    static constexpr int WriteTimeoutMs = 100;
+
+    explicit MSCom(QObject *parent = nullptr);
+    ~MSCom() override;
+
+    bool IsOpen() const override;
+    const QString &DeviceName() const { return m_deviceName; }
+    // Only while closed.
+    void SetDeviceName(const QString &deviceName);
+    // Opens DeviceName(); on failure the port stays closed and the system's
+    // message is thrown.
+    void Open();
+    // Discards what is queued in both directions and closes; nothing when closed.
+    void Close();
+    // Starts writing; a write still pending from before gets WriteTimeoutMs to finish.
+    void WriteText(const QString &text) override;
+    QString ReadAvailable() override;
+
+signals:
+    // Characters have arrived.
+    void Received();
+    // The line failed (device gone, I/O error); the port has been closed.
+    void Failed(const QString &message);
+
+private:
+    void OnError(QSerialPort::SerialPortError error);
+    void RequireOpen() const;
+
+    QSerialPort m_port;
+    QString m_deviceName = QStringLiteral("COM1");
+    QString m_failure;  // set once the line failed, until the next open
+};

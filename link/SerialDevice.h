@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QString>
+
+// The system device behind port number 1 .. 3: "COM1".."COM3" on Windows;
+// elsewhere the setting "ComDevice1".."ComDevice3" when present, else
+// "/dev/ttyS0".."/dev/ttyS2".
+QString SerialDeviceName(int portNo);

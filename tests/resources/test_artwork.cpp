@@ -1,0 +1,138 @@
+#include "document/Artwork.h"
+#include "document/CardCatalog.h"
+#include "document/QlsDoc.h"
+#include "support/TestMain.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace {
+
+QStringList PictureCodes()
+{
+    QStringList codes;
+    for (const QString &line : CardCatalog::Lines())
+        codes.append(CardCatalog::ModelCode(line));
+    return codes + CardCatalog::ExtraPictureCodes();
+}
+
+QSize HiResFileSize(const QString &name)
+{
+    return QImageReader(Artwork::HiResPath(name)).size();
+}
+
+} // namespace
+
+class TestArtwork : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyModelHasACardFaceOfItsWidth()
+    {
+        for (const QString &code : PictureCodes()) {
+            const QImage face = Artwork::Picture(code);
+            QVERIFY2(!face.isNull(), qPrintable(code));
+            QCOMPARE(face.size(), QSize(Artwork::CardWidth(CardCatalog::SlotWidth(code)), 255));
+        }
+    }
+
+    void blockDiagrams()
+    {
+        const QStringList without = {QStringLiteral("QL508-101"), QStringLiteral("QL368-204")};
+        for (const QString &code : PictureCodes()) {
+            const QImage diagram = Artwork::Picture(Artwork::BlockDiagramName(code));
+            QCOMPARE(diagram.isNull(), without.contains(code));
+            if (diagram.isNull())
+                continue;
+            QCOMPARE(diagram.height(), 287);
+            QVERIFY2(diagram.width() >= 218 && diagram.width() <= 423, qPrintable(code));
+        }
+        QCOMPARE(Artwork::Picture(QStringLiteral("QL324-100BD")).width(), 423);
+        QCOMPARE(Artwork::Picture(QStringLiteral("QL324-101BD")).width(), 218);
+    }
+
+    void enclosures_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("20 slots") << 0 << "QL311-102" << QSize(665, 280);
+        QTest::newRow("19 slots") << 1 << "QL311-100" << QSize(646, 280);
+        QTest::newRow("8 slots") << 2 << "QL311-101" << QSize(647, 149);
+        QTest::newRow("4 slots") << 3 << "QL311-106" << QSize(322, 146);
+    }
+
+    void enclosures()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, name);
+        QFETCH(QSize, size);
+        QCOMPARE(Artwork::EnclosureName(kind), name);
+        QCOMPARE(Artwork::Picture(name).size(), size);
+        QCOMPARE(HiResFileSize(name), size * Artwork::HiResScale);
+    }
+
+    void kindsWithoutPicture()
+    {
+        for (int kind : {4, 5, -1, 6})
+            QVERIFY(Artwork::EnclosureName(kind).isEmpty());
+        QCOMPARE(Artwork::SlotCount(4), 2);
+        QCOMPARE(Artwork::SlotCount(5), 1);
+    }
+
+    void slotTablesAgreeWithTheDocument()
+    {
+        for (int kind = 0; kind < 4; ++kind) {
+            const Artwork::SlotPlaces places = Artwork::NormalPlaces(kind);
+            for (int slot = 1; slot <= 20; ++slot) {
+                const TSlotPlace &row = TQlsDoc::KindGeometry(kind)[slot - 1];
+                QCOMPARE(places[slot - 1], (Artwork::SlotPlace{row.x, row.y, row.Rotated}));
+            }
+            QCOMPARE(Artwork::SlotCount(kind), TQlsDoc::EnclosureSlotCount(kind));
+        }
+    }
+
+    void highResolutionCardFaces()
+    {
+        for (const QString &code : PictureCodes())
+            QCOMPARE(HiResFileSize(code),
+                     QSize(Artwork::CardWidth(CardCatalog::SlotWidth(code)), 255) * Artwork::HiResScale);
+        QVERIFY(!Artwork::HiResPicture(QStringLiteral("QL508-101")).isNull());
+        QVERIFY(Artwork::HiResPicture(QStringLiteral("QL999-999")).isNull());
+    }
+
+    void highResolutionFolderBesideTheProgram()
+    {
+        QCOMPARE(QFileInfo(Artwork::HiResPath(QStringLiteral("QL311-102"))).absolutePath(),
+                 QCoreApplication::applicationDirPath() + QStringLiteral("/HiResArt"));
+    }
+
+    void smallPictures()
+    {
+        const QImage busy = Artwork::Picture(Artwork::WaitBusy);
+        const QImage idle = Artwork::Picture(Artwork::WaitIdle);
+        QVERIFY(!busy.isNull() && !idle.isNull());
+        QVERIFY(busy.width() <= 21 && busy.height() <= 21);
+        QVERIFY(busy != idle);
+        QVERIFY(Artwork::CoverPlateJpeg().startsWith("\xff\xd8"));
+    }
+
+    void missingNamesGiveNullPictures()
+    {
+        QVERIFY(Artwork::Picture(QStringLiteral("QL999-999")).isNull());
+        QVERIFY(Artwork::Picture(QString()).isNull());
+        QVERIFY(Artwork::Picture(QStringLiteral("../art")).isNull());
+    }
+
+    void cardWidths()
+    {
+        QCOMPARE(Artwork::CardWidth(1), 30);
+        QCOMPARE(Artwork::CardWidth(2), 62);
+        QCOMPARE(Artwork::CardWidth(3), 93);
+        QCOMPARE(Artwork::CardWidth(4), 125);
+    }
+};
+
+QL_REGISTER_TEST(TestArtwork)
+#include "test_artwork.moc"
