@@ -12,18 +12,6 @@
 #include <QPainter>
 #include <QPushButton>
 
-QImage RenderPicture(const TQlsDoc &doc, bool highResolution)
-{
-    Artwork::SlotPlaces places{};
-    QStringList texts;
-    for (int slot = 1; slot <= TQlsDoc::SlotCount; ++slot) {
-        const TSlotPlace &place = doc.SlotGeometry(slot);
-        places[slot - 1] = {place.x, place.y, place.Rotated};
-        texts.append(doc.CardText(slot));
-    }
-    return EnclosurePicture::Render(doc.EnclosureKind(), places, texts, highResolution);
-}
-
 // ---------------------------------------------------------------------------
 
 GroupColourStrip::GroupColourStrip(const DesignContext &context, QWidget *parent)
@@ -85,7 +73,7 @@ void EnclosurePaintBox::paintEvent(QPaintEvent *)
     const TQlsDoc *doc = m_context.Doc();
     if (!doc)
         return;
-    const QImage picture = RenderPicture(*doc, false);
+    const QImage picture = EnclosurePicture::RenderPicture(*doc, false);
     if (picture.isNull())
         return;
     QPainter painter(this);

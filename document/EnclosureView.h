@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QImage>
 #include <QObject>
 #include <QWidget>
 
@@ -13,11 +12,6 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class TQlsDoc;
-
-// The design's picture: the enclosure with every card at its lowest slot,
-// from the compiled-in pictures or, at high resolution, from HiResArt files.
-// Enclosure kinds without a picture give a null image.
-QImage RenderPicture(const TQlsDoc &doc, bool highResolution);
 
 // `paintCardColors`: one coloured mark per slot and group; the selected group
 // as vertical lines joined at the foot, the others as dots at the top.

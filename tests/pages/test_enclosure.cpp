@@ -3,6 +3,7 @@
 #include "controller/ScanBitmap.h"
 #include "document/Artwork.h"
 #include "document/CardCatalog.h"
+#include "document/EnclosurePicture.h"
 #include "support/TestMain.h"
 
 #include <QPainter>
@@ -221,7 +222,7 @@ private slots:
         doc.PlaceCard(3, line("QL346-100"));
         doc.PlaceCard(4, line("QL324-101"));
         m_surface->viewLayout->click();
-        const QImage picture = RenderPicture(doc, false);
+        const QImage picture = EnclosurePicture::RenderPicture(doc, false);
         QVERIFY(!picture.isNull());
 
         QImage expected(649, 289, QImage::Format_ARGB32_Premultiplied);
@@ -264,7 +265,7 @@ private slots:
         TQlsDoc &doc = *m_surface->design.doc;
         doc.SetEnclosure(kind);
         doc.PlaceCard(slot, line(qPrintable(code)));
-        const QImage picture = RenderPicture(doc, false);
+        const QImage picture = EnclosurePicture::RenderPicture(doc, false);
         QImage card = Artwork::Picture(code);
         QVERIFY(!card.isNull());
         // A turned card's right edge lies at the row's x.
