@@ -1,5 +1,7 @@
 #include "ArtOutput.h"
 
+#include "Palette.h"
+
 #include "document/Artwork.h"
 
 #include <QBuffer>
@@ -47,13 +49,13 @@ QByteArray Encode(const QImage &image, const char *format)
 
 void ArtOutput::AddPicture(const QString &name, QSize size, const Drawing &normal, const Drawing &hiRes)
 {
-    AddResourceFile(name + QStringLiteral(".png"), Encode(Render(size, normal, 1), "PNG"));
+    AddResourceFile(name + QStringLiteral(".png"),
+                    Encode(Palette::ToIndexed(Render(size, normal, 1)), "PNG"));
     if (!hiRes)
         return;
-    const QImage large = Render(size, hiRes, Artwork::HiResScale)
-                             .convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
+    const QImage large = Palette::ToIndexed(Render(size, hiRes, Artwork::HiResScale));
     WriteIfChanged(m_folder.filePath(QStringLiteral("HiResArt/") + name + QStringLiteral(".bmp")),
-                   Encode(large, "BMP"));
+                   Palette::EncodeBmpRle8(large));
 }
 
 void ArtOutput::AddResourceFile(const QString &fileName, const QByteArray &bytes)

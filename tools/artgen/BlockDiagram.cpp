@@ -7,6 +7,7 @@
 #include <QPainterPath>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -29,7 +30,9 @@ QList<Port> Ports(const QList<Signal> &signalList, qreal top, qreal bottom, cons
     QList<Port> ports;
     for (int g = 0; g < signalList.size(); ++g) {
         const Signal &s = signalList[g];
-        if (s.count > BusThreshold) {
+        if (s.bus) {
+            ports.append({0, s.signal, g, s.count});
+        } else if (s.count > BusThreshold) {
             ports.append({0, s.signal + QStringLiteral(" 1-%1").arg(s.count), g, s.count});
         } else {
             for (int i = 1; i <= s.count; ++i) {
@@ -48,11 +51,6 @@ QList<Port> Ports(const QList<Signal> &signalList, qreal top, qreal bottom, cons
     for (int i = 0; i < n; ++i)
         ports[i].y = first + i * pitch;
     return ports;
-}
-
-qreal LabelSize(int lines)
-{
-    return lines > 12 ? 6.2 : 7.5;
 }
 
 void Arrow(QPainter &p, const QPointF &from, const QPointF &to, int bus)
@@ -101,7 +99,36 @@ struct Frame {
     QRectF block;          // the function block
     QList<Port> inputs;
     QList<Port> outputs;
+    bool outputSwitches = false; // each output can be switched on and off
+    bool gainControl = false;    // channels have adjustable gain
 };
+
+// An on/off contact in an output line just inside the block edge.
+void OutputSwitch(QPainter &p, const QPointF &edge)
+{
+    const QPointF a = edge - QPointF(16, 0), b = edge - QPointF(6, 0);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xff, 0xff, 0xe0));
+    p.drawRect(QRectF(a.x(), a.y() - 1, b.x() - a.x(), 2));
+    p.setPen(QPen(Ink, 0.8));
+    p.drawLine(a, a + QPointF(9, -4));
+    p.setBrush(Ink);
+    p.drawEllipse(a, 0.9, 0.9);
+    p.drawEllipse(b, 0.9, 0.9);
+}
+
+// The arrow across an amplifier that marks adjustable gain.
+void GainArrow(QPainter &p, const QPointF &tip, qreal length, qreal half)
+{
+    const QPointF from = tip + QPointF(-length - 2, half + 2), to = tip + QPointF(2, -half - 2);
+    p.setPen(QPen(Maroon, 0.7));
+    p.drawLine(from, to);
+    const QPointF d = (to - from) / std::hypot(to.x() - from.x(), to.y() - from.y());
+    const QPointF n(-d.y(), d.x());
+    p.setBrush(Maroon);
+    p.setPen(Qt::NoPen);
+    p.drawPolygon(QPolygonF{to, to - 3 * d + 1.5 * n, to - 3 * d - 1.5 * n});
+}
 
 QList<Port> OfGroup(const QList<Port> &ports, int group)
 {
@@ -140,8 +167,11 @@ void Amplifiers(QPainter &p, const Frame &f, bool dashedFeed)
                                  QPointF(f.block.center().x() - 30, MeanY(ins, y)),
                                  QPointF(f.block.center().x() - 30, y), tip - QPointF(30, 0)});
         Triangle(p, tip, 30, 13);
-        for (const Port &out : outs)
+        for (const Port &out : outs) {
             Wire(p, tip, QPointF(f.block.right(), out.y));
+            if (f.outputSwitches)
+                OutputSwitch(p, QPointF(f.block.right(), out.y));
+        }
         p.setBrush(Ink);
         p.setPen(Qt::NoPen);
         p.drawEllipse(tip + QPointF(6, 0), 1.6, 1.6);
@@ -158,6 +188,8 @@ void Channels(QPainter &p, const Frame &f)
         const qreal half = std::min<qreal>(8, (f.block.height() / f.inputs.size()) / 2 - 1);
         Wire(p, QPointF(f.block.left(), yIn), tip - QPointF(24, 0));
         Triangle(p, tip, 24, half);
+        if (f.gainControl)
+            GainArrow(p, tip, 24, half);
         Wire(p, tip, QPointF(f.block.right(), yOut));
     }
 }
@@ -177,15 +209,15 @@ void Switch(QPainter &p, const Frame &f)
             p.drawEllipse(QPointF(contactX, in.y), 2, 2);
         }
         const qreal outY = MeanY(outs, f.block.center().y());
-        const QPointF pivot(f.block.center().x() + 8, outY);
+        const qreal armY = ins.size() > 1 ? MeanY(ins, outY) + 6 : outY;
+        const QPointF pivot(f.block.center().x() + 8, armY);
         p.setBrush(Ink);
         p.drawEllipse(pivot, 2, 2);
         p.setPen(QPen(Ink, 1.3));
         if (!ins.isEmpty())
             p.drawLine(pivot, QPointF(contactX + 2, ins.first().y));
         const QPointF tip(f.block.right() - 8, outY);
-        p.setPen(QPen(Ink, 0.9));
-        p.drawLine(pivot, tip - QPointF(20, 0));
+        Wire(p, pivot, tip - QPointF(20, 0));
         Triangle(p, tip, 20, 9);
         for (const Port &out : outs)
             Wire(p, tip, QPointF(f.block.right(), out.y));
@@ -289,17 +321,34 @@ void Summing(QPainter &p, const Frame &f, bool powerStage)
         Wire(p, from, QPointF(f.block.right(), out.y));
 }
 
+// Receivers (input cards) or drivers (output cards) per line, joined by the
+// bus to the matrix engine.
 void Bus(QPainter &p, const Frame &f, bool towardsOutputs)
 {
-    // Receivers or drivers per line, joined to the engine bus.
     const QList<Port> &lines = towardsOutputs ? f.inputs : f.outputs;
     const QList<Port> &bus = towardsOutputs ? f.outputs : f.inputs;
-    Q_UNUSED(lines);
-    Channels(p, f);
+    if (lines.isEmpty() || bus.isEmpty())
+        return;
+    const qreal barX = towardsOutputs ? f.block.right() - 22 : f.block.left() + 22;
+    const qreal half = std::min<qreal>(8, (f.block.height() / lines.size()) / 2 - 1);
+    for (const Port &line : lines) {
+        const qreal from = towardsOutputs ? f.block.left() : barX;
+        const qreal to = towardsOutputs ? barX : f.block.right();
+        const QPointF tip((from + to) / 2 + 12, line.y);
+        p.setPen(QPen(Ink, 0.8));
+        p.drawLine(QPointF(from, line.y), tip - QPointF(24, 0));
+        Triangle(p, tip, 24, half);
+        p.setPen(QPen(Ink, 0.8));
+        p.drawLine(tip, QPointF(to, line.y));
+    }
     p.setPen(QPen(Navy, 3));
-    const qreal x = towardsOutputs ? f.block.right() - 6 : f.block.left() + 6;
-    if (!bus.isEmpty())
-        p.drawLine(QPointF(x, bus.first().y - 6), QPointF(x, bus.last().y + 6));
+    p.drawLine(QPointF(barX, lines.first().y - 4), QPointF(barX, lines.last().y + 4));
+    const qreal busY = bus.first().y;
+    p.setPen(QPen(Navy, 2.2));
+    if (towardsOutputs)
+        p.drawLine(QPointF(barX, busY), QPointF(f.block.right(), busY));
+    else
+        p.drawLine(QPointF(f.block.left(), busY), QPointF(barX, busY));
 }
 
 void Engine(QPainter &p, const Frame &f)
@@ -354,21 +403,38 @@ void Processor(QPainter &p, const Frame &f)
     p.drawText(core, Qt::AlignCenter, QStringLiteral("\u00b5C"));
 }
 
-void Columns(QPainter &p, const QList<Port> &ports, qreal x, qreal edge, bool left, int lines)
+// The expansion bus that links the card with its expansion cards.
+void ExpansionPort(QPainter &p, const Frame &f)
 {
-    p.setFont(ArtFont(LabelSize(lines)));
+    const qreal x = f.block.left() + 14;
+    const qreal y = MeanY(f.inputs, f.block.center().y());
+    QPen dashed(Navy, 1.2, Qt::DashLine);
+    p.setPen(dashed);
+    p.drawLine(QPointF(x, y + 3), QPointF(x, f.block.bottom()));
+    p.setBrush(Navy);
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QPointF(x, y), 1.6, 1.6);
+    p.setPen(Navy);
+    p.setFont(ArtFont(5.8, true));
+    p.drawText(QRectF(x + 3, f.block.bottom() - 11, 80, 9), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("EXPANSION BUS"));
+}
+
+void Columns(QPainter &p, const QList<Port> &ports, qreal x, qreal edge, bool left, const QFont &font)
+{
+    p.setFont(font);
     for (const Port &port : ports) {
         const QPointF jack(x, port.y);
         if (left) {
             p.setPen(Navy);
-            p.drawText(QRectF(4, port.y - 6, x - 10, 12), Qt::AlignRight | Qt::AlignVCenter, port.label);
+            p.drawText(QRectF(2, port.y - 6, x - 7, 12), Qt::AlignRight | Qt::AlignVCenter, port.label);
             Jack(p, jack);
             Arrow(p, jack + QPointF(2.4, 0), QPointF(edge, port.y), port.count);
         } else {
             Arrow(p, QPointF(edge, port.y), jack - QPointF(2.4, 0), port.count);
             Jack(p, jack);
             p.setPen(Navy);
-            p.drawText(QRectF(x + 6, port.y - 6, 200, 12), Qt::AlignLeft | Qt::AlignVCenter, port.label);
+            p.drawText(QRectF(x + 5, port.y - 6, 200, 12), Qt::AlignLeft | Qt::AlignVCenter, port.label);
         }
     }
 }
@@ -403,14 +469,26 @@ void Draw(QPainter &p, const CardModel &model)
     p.drawLine(QPointF(6, 31), QPointF(width - 6, 31));
 
     // Layout: labels and jacks at the sides, the function block in the middle.
-    const bool hasInputs = !model.inputs.isEmpty();
-    const qreal labelRoom = std::min<qreal>(width * 0.24, 96);
-    const qreal inJackX = hasInputs ? labelRoom : 8;
-    const qreal outJackX = width - labelRoom;
-    const QRectF block(inJackX + 24, 44, outJackX - inJackX - 48, 212);
-
-    Frame frame{block, Ports(model.inputs, block.top() + 22, block.bottom() - 8, QStringLiteral("IN")),
-                Ports(model.outputs, block.top() + 22, block.bottom() - 8, QStringLiteral("OUT"))};
+    const qreal blockTop = 44, blockBottom = 256;
+    const QStringList features = Features(model.description);
+    Frame frame{{}, Ports(model.inputs, blockTop + 22, blockBottom - 8, QStringLiteral("IN")),
+                Ports(model.outputs, blockTop + 22, blockBottom - 8, QStringLiteral("OUT")),
+                features.contains(QLatin1String("OUTPUT CONTROL")) || features.contains(QLatin1String("OUTPUT ON/OFF")),
+                features.contains(QLatin1String("GAIN CONTROL"))};
+    const int lines = static_cast<int>(std::max(frame.inputs.size(), frame.outputs.size()));
+    const QFont labelFont = ArtFont(lines > 12 ? 6.2 : width < 300 ? 6.4 : 7.5);
+    const QFontMetricsF metrics(labelFont);
+    auto labelWidth = [&metrics](const QList<Port> &ports) {
+        qreal widest = 0;
+        for (const Port &port : ports)
+            widest = std::max(widest, metrics.horizontalAdvance(port.label));
+        return widest;
+    };
+    const qreal arrowRoom = width < 300 ? 16 : 24;
+    const qreal inJackX = frame.inputs.isEmpty() ? 8 : labelWidth(frame.inputs) + 10;
+    const qreal outJackX = width - labelWidth(frame.outputs) - 10;
+    frame.block = QRectF(inJackX + arrowRoom, blockTop, outJackX - inJackX - 2 * arrowRoom, blockBottom - blockTop);
+    const QRectF block = frame.block;
 
     p.setPen(QPen(Ink, 1.2));
     p.setBrush(Fill);
@@ -431,9 +509,12 @@ void Draw(QPainter &p, const CardModel &model)
     case Function::Matrix: Crosspoints(p, frame); break;
     case Function::Channels: Channels(p, frame); break;
     case Function::Scaler:
-        Chain(p, frame, model.caption.contains(QLatin1String("UTP"))
-                            ? QStringList{QStringLiteral("SIGNAL SELECT"), QStringLiteral("LINE CODER")}
-                            : QStringList{QStringLiteral("DECODER"), QStringLiteral("SCALER"), QStringLiteral("ENCODER")});
+        if (model.caption.contains(QLatin1String("TRANSMITTER")))
+            Chain(p, frame, {QStringLiteral("INPUT BUFFERS"), QStringLiteral("UTP LINE DRIVER")});
+        else if (model.caption.contains(QLatin1String("RECEIVER")))
+            Chain(p, frame, {QStringLiteral("UTP LINE RECEIVER"), QStringLiteral("EQUALIZER / SPLITTER")});
+        else
+            Chain(p, frame, {QStringLiteral("DECODER"), QStringLiteral("SCALER"), QStringLiteral("ENCODER")});
         break;
     case Function::Player:
         Chain(p, frame, {QStringLiteral("1 GB FLASH"), QStringLiteral("MPEG DECODER"), QStringLiteral("OUTPUT STAGE")});
@@ -450,11 +531,13 @@ void Draw(QPainter &p, const CardModel &model)
     case Function::Cover: break;
     }
 
-    Columns(p, frame.inputs, inJackX, block.left(), true, static_cast<int>(frame.inputs.size()));
-    Columns(p, frame.outputs, outJackX, block.right(), false, static_cast<int>(frame.outputs.size()));
+    if (features.contains(QLatin1String("EXPANDABLE")) && model.function != Function::Expansion)
+        ExpansionPort(p, frame);
+
+    Columns(p, frame.inputs, inJackX, block.left(), true, labelFont);
+    Columns(p, frame.outputs, outJackX, block.right(), false, labelFont);
 
     // Features
-    const QStringList features = Features(model.description);
     p.setPen(Ink);
     p.setFont(ArtFont(7, true));
     p.drawText(QRectF(8, size.height() - 26, width - 16, 20), Qt::AlignCenter | Qt::TextWordWrap,

@@ -25,8 +25,10 @@ struct GroupLayout {
 GroupLayout Layout(const ConnectorGroup &group, qreal width)
 {
     const QSizeF cell = Connectors::CellSize(group);
-    const int columns = std::clamp(static_cast<int>(width / cell.width()), 1, group.count);
-    const int rows = (group.count + columns - 1) / columns;
+    // As many rows as the width needs, then the connectors spread evenly over them.
+    const int widest = std::clamp(static_cast<int>(width / cell.width()), 1, std::max(1, group.count));
+    const int rows = (group.count + widest - 1) / widest;
+    const int columns = (group.count + rows - 1) / rows;
     return {columns, rows, LegendHeight + rows * cell.height() + GroupGap};
 }
 

@@ -30,13 +30,15 @@ QList<ConnectorGroup> ParseFace(const char *text)
     return groups;
 }
 
-// Signal text: "<name>*<count>, ...".
+// Signal text: "<name>*<count>" for separate lines, "<name>/<count>" for a
+// bus, separated by commas.
 QList<Signal> ParseSignals(const char *text)
 {
     QList<Signal> signalList;
     for (const QString &part : QString::fromLatin1(text).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-        const QStringList pieces = part.trimmed().split(QLatin1Char('*'));
-        signalList.append({pieces.value(0), pieces.value(1, QStringLiteral("1")).toInt()});
+        const bool bus = part.contains(QLatin1Char('/')) && !part.contains(QLatin1Char('*'));
+        const QStringList pieces = part.trimmed().split(QLatin1Char(bus ? '/' : '*'));
+        signalList.append({pieces.value(0), pieces.value(1, QStringLiteral("1")).toInt(), bus});
     }
     return signalList;
 }
@@ -67,18 +69,18 @@ const QHash<QString, QString> &ExtraDescriptions()
 const Row Rows[] = {
     {"QL508-101", "", F::Cover, "", "", "", 0},
     {"QL324-100", "BNC 1 IN; BNC 6 OUT", F::Amplifier, "VIDEO DA", "VIDEO*1", "VIDEO*6"},
-    {"QL324-101", "BNC 8 OUT", F::Expansion, "VIDEO DA EXPANSION", "FROM MAIN DA*1", "VIDEO*8", 218},
+    {"QL324-101", "BNC 8 OUT", F::Expansion, "VIDEO DA EXPANSION", "MAIN DA*1", "VIDEO*8", 218},
     {"QL324-102", "HD15 1 IN; HD15 3 OUT", F::Amplifier, "VGA DA", "VGA*1", "VGA*3"},
     {"QL324-103", "HD15 1 IN; HD15 6 OUT", F::Amplifier, "VGA DA", "VGA*1", "VGA*6"},
-    {"QL324-104", "HD15 6 OUT", F::Expansion, "VGA DA EXPANSION", "FROM MAIN DA*1", "VGA*6"},
+    {"QL324-104", "HD15 6 OUT", F::Expansion, "VGA DA EXPANSION", "MAIN DA*1", "VGA*6"},
     {"QL324-105", "BNC 1 IN; BNC 6 OUT", F::Amplifier, "VIDEO DA", "VIDEO*1", "VIDEO*6"},
-    {"QL324-106", "BNC 8 OUT", F::Expansion, "VIDEO DA EXPANSION", "FROM MAIN DA*1", "VIDEO*8", 218},
+    {"QL324-106", "BNC 8 OUT", F::Expansion, "VIDEO DA EXPANSION", "MAIN DA*1", "VIDEO*8", 218},
     {"QL324-107", "HD15 1 IN; HD15 3 OUT", F::Amplifier, "VGA DA", "VGA*1", "VGA*3"},
     {"QL324-108", "HD15 1 IN; HD15 6 OUT", F::Amplifier, "VGA DA", "VGA*1", "VGA*6"},
-    {"QL324-109", "HD15 6 OUT", F::Expansion, "VGA DA EXPANSION", "FROM MAIN DA*1", "VGA*6"},
-    {"QL324-110", "HD15 6 OUT", F::Expansion, "VGA DA EXPANSION", "FROM MAIN DA*1", "VGA*6"},
+    {"QL324-109", "HD15 6 OUT", F::Expansion, "VGA DA EXPANSION", "MAIN DA*1", "VGA*6"},
+    {"QL324-110", "HD15 6 OUT", F::Expansion, "VGA DA EXPANSION", "MAIN DA*1", "VGA*6"},
     {"QL324-111", "BNC 1 IN; BNC 6 OUT", F::Amplifier, "VIDEO DA", "VIDEO*1", "VIDEO*6"},
-    {"QL324-112", "BNC 8 OUT", F::Expansion, "VIDEO DA EXPANSION", "FROM MAIN DA*1", "VIDEO*8", 218},
+    {"QL324-112", "BNC 8 OUT", F::Expansion, "VIDEO DA EXPANSION", "MAIN DA*1", "VIDEO*8", 218},
     {"QL324-113", "BNC 4 IN; BNC 4 OUT", F::Channels, "VIDEO LINE DRIVER", "VIDEO*4", "VIDEO*4"},
     {"QL324-114", "HD15 2 IN; HD15 2 OUT", F::Channels, "VGA LINE DRIVER", "VGA*2", "VGA*2"},
     {"QL324-115", "HD15 2 IN; RJ45 2 OUT", F::Channels, "VGA TO CAT-5 TX", "VGA*2", "CAT-5*2"},
@@ -95,12 +97,12 @@ const Row Rows[] = {
     {"QL324-123", "RJ45 1 UTP; HD15 1 VGA; BNC 1 VIDEO; MDIN4 1 S-VID; JACK 1 AUDIO", F::Scaler,
      "UTP RECEIVER", "UTP*1", "VGA*1, VIDEO*1, S-VIDEO*1, AUDIO*1"},
     {"QL335-100", "BNC 6 IN; BNC 1 OUT", F::Switcher, "VIDEO SWITCHER", "VIDEO*6", "VIDEO*1"},
-    {"QL335-101", "BNC 8 IN", F::Expansion, "SWITCHER EXPANSION", "VIDEO*8", "TO MAIN SWITCHER*1", 378},
+    {"QL335-101", "BNC 8 IN", F::Expansion, "SWITCHER EXPANSION", "VIDEO*8", "TO MAIN SW*1", 378},
     {"QL335-102", "HD15 6 IN; HD15 1 OUT", F::Switcher, "VGA SWITCHER", "VGA*6", "VGA*1"},
     {"QL335-103", "BNC 6 IN; BNC 1 OUT", F::Switcher, "VIDEO SWITCHER", "VIDEO*6", "VIDEO*1"},
-    {"QL335-104", "HD15 6 IN", F::Expansion, "SWITCHER EXPANSION", "VGA*6", "TO MAIN SWITCHER*1"},
+    {"QL335-104", "HD15 6 IN", F::Expansion, "SWITCHER EXPANSION", "VGA*6", "TO MAIN SW*1"},
     {"QL335-105", "HD15 3 IN; HD15 1 OUT", F::Switcher, "VGA SWITCHER", "VGA*3", "VGA*1"},
-    {"QL335-106", "HD15 3 IN", F::Expansion, "SWITCHER EXPANSION", "VGA*3", "TO MAIN SWITCHER*1"},
+    {"QL335-106", "HD15 3 IN", F::Expansion, "SWITCHER EXPANSION", "VGA*3", "TO MAIN SW*1"},
     {"QL335-107", "BNC 3 VID IN; BNC 1 VID OUT; MDIN4 3 S-V IN; MDIN4 1 S-V OUT", F::Switcher,
      "VIDEO / S-VIDEO SWITCHER", "VIDEO*3, S-VIDEO*3", "VIDEO*1, S-VIDEO*1"},
     {"QL335-108", "MDIN4 6 IN; MDIN4 1 OUT", F::Switcher, "S-VIDEO SWITCHER", "S-VIDEO*6", "S-VIDEO*1"},
@@ -137,20 +139,20 @@ const Row Rows[] = {
      "SCALER", "VIDEO*1, S-VIDEO*1, YPbPr*1, PC BYPASS*1", "VGA-UXGA*1"},
     {"QL357-110", "BNC 1 VIDEO; HD15 1 VGA; RCA 2 AUDIO", F::Player, "MPEG PLAYER", "",
      "VIDEO*1, VGA*1, AUDIO*1"},
-    {"QL368-100", "BNC 4 SYNC; DB9 1 RS-232", F::Engine, "VIDEO MATRIX ENGINE", "INPUT CARDS*64",
-     "OUTPUT CARDS*64"},
-    {"QL368-103", "TB3 4 AUX; DB9 1 RS-232", F::Engine, "AUDIO MATRIX ENGINE", "INPUT CARDS*64",
-     "OUTPUT CARDS*64"},
-    {"QL368-201", "BNC 8 IN", F::EngineInput, "INPUT CARD", "VIDEO*8", "MATRIX BUS*8"},
-    {"QL368-202", "TB3 8 IN", F::EngineInput, "AUDIO INPUT CARD", "AUDIO*8", "MATRIX BUS*8"},
-    {"QL368-203", "RJ45 8 IN", F::EngineInput, "UTP INPUT CARD", "UTP*8", "MATRIX BUS*8"},
+    {"QL368-100", "BNC 4 SYNC; DB9 1 RS-232", F::Engine, "VIDEO MATRIX ENGINE", "INPUT CARDS/64",
+     "OUTPUT CARDS/64"},
+    {"QL368-103", "TB3 4 AUX; DB9 1 RS-232", F::Engine, "AUDIO MATRIX ENGINE", "INPUT CARDS/64",
+     "OUTPUT CARDS/64"},
+    {"QL368-201", "BNC 8 IN", F::EngineInput, "INPUT CARD", "VIDEO*8", "TO MATRIX ENGINE/8"},
+    {"QL368-202", "TB3 8 IN", F::EngineInput, "AUDIO INPUT CARD", "AUDIO*8", "TO MATRIX ENGINE/8"},
+    {"QL368-203", "RJ45 8 IN", F::EngineInput, "UTP INPUT CARD", "UTP*8", "TO MATRIX ENGINE/8"},
     {"QL368-204", "ST 8 IN", F::EngineInput, "", "", "", 0},
-    {"QL368-301", "BNC 8 OUT", F::EngineOutput, "OUTPUT CARD", "MATRIX BUS*8", "VIDEO/SYNC*8"},
-    {"QL368-302", "TB3 8 OUT", F::EngineOutput, "AUDIO OUTPUT CARD", "MATRIX BUS*8", "AUDIO*8"},
-    {"QL368-303", "RJ45 8 OUT", F::EngineOutput, "UTP OUTPUT CARD", "MATRIX BUS*8", "UTP*8"},
-    {"QL368-304", "ST 8 OUT", F::EngineOutput, "FIBER OUTPUT CARD", "MATRIX BUS*8", "KBD/MOUSE*8"},
-    {"QL368-305", "BNC 8 OUT", F::EngineOutput, "OUTPUT CARD", "MATRIX BUS*8", "VIDEO*8"},
-    {"QL368-306", "BNC 8 OUT", F::EngineOutput, "OUTPUT CARD", "MATRIX BUS*8", "SYNC*8"},
+    {"QL368-301", "BNC 8 OUT", F::EngineOutput, "OUTPUT CARD", "FROM MATRIX ENGINE/8", "VIDEO/SYNC*8"},
+    {"QL368-302", "TB3 8 OUT", F::EngineOutput, "AUDIO OUTPUT CARD", "FROM MATRIX ENGINE/8", "AUDIO*8"},
+    {"QL368-303", "RJ45 8 OUT", F::EngineOutput, "UTP OUTPUT CARD", "FROM MATRIX ENGINE/8", "UTP*8"},
+    {"QL368-304", "ST 8 OUT", F::EngineOutput, "FIBER OUTPUT CARD", "FROM MATRIX ENGINE/8", "KBD/MOUSE*8"},
+    {"QL368-305", "BNC 8 OUT", F::EngineOutput, "OUTPUT CARD", "FROM MATRIX ENGINE/8", "VIDEO*8"},
+    {"QL368-306", "BNC 8 OUT", F::EngineOutput, "OUTPUT CARD", "FROM MATRIX ENGINE/8", "SYNC*8"},
     {"QL379-100", "JACK 1 IN; RCA 12 OUT L/R", F::Amplifier, "STEREO AUDIO DA", "AUDIO*1", "AUDIO*6"},
     {"QL379-101", "JACK 1 IN; RCA 12 OUT L/R", F::Amplifier, "STEREO AUDIO DA", "AUDIO*1", "AUDIO*6"},
     {"QL379-102", "TB5 1 IN; TB5 4 OUT", F::Amplifier, "STEREO AUDIO DA", "AUDIO*1", "AUDIO*4"},

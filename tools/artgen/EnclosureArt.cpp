@@ -117,19 +117,28 @@ void PowerPanel(QPainter &p, const QRectF &area, const QString &name)
     p.drawRect(QRectF(cx - 0.5, y + 2, 1, 3.5));
     p.setPen(QColor(0xf0, 0xf0, 0xf0));
     p.setFont(ArtFont(4.5, true));
-    p.drawText(QRectF(cx - 15, y + 12.5, 30, 6), Qt::AlignCenter, QStringLiteral("100-240 VAC"));
+    p.drawText(QRectF(cx - 15, y + 12.5, 30, 6), Qt::AlignCenter, QStringLiteral("AC IN"));
     y += 22;
-    // Label
-    if (area.bottom() - y > 30) {
-        p.save();
+    // Maker and model: across a wide panel, else along it, as large as fits.
+    const QString label = QStringLiteral("QUILLON ") + name;
+    const bool across = area.width() >= 50;
+    const qreal room = across ? area.width() - 4 : area.bottom() - 4 - y;
+    qreal size = 7;
+    while (size > 4 && QFontMetricsF(ArtFont(size, true)).horizontalAdvance(label) > room)
+        size -= 0.5;
+    if (QFontMetricsF(ArtFont(size, true)).horizontalAdvance(label) > room || area.bottom() - y < 10)
+        return;
+    p.save();
+    p.setFont(ArtFont(size, true));
+    p.setPen(QColor(0xe8, 0xe8, 0xe8));
+    if (across) {
+        p.drawText(QRectF(area.left() + 2, area.bottom() - 14, room, 10), Qt::AlignCenter, label);
+    } else {
         p.translate(cx, area.bottom() - 4);
         p.rotate(-90);
-        p.setFont(ArtFont(7, true));
-        p.setPen(QColor(0xe8, 0xe8, 0xe8));
-        p.drawText(QRectF(0, -5, area.bottom() - 4 - y, 10), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("QUILLON ") + name);
-        p.restore();
+        p.drawText(QRectF(0, -5, room, 10), Qt::AlignLeft | Qt::AlignVCenter, label);
     }
+    p.restore();
 }
 
 } // namespace

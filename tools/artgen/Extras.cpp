@@ -78,7 +78,7 @@ QByteArray CoverPlatePhoto(const QList<CardModel> &models)
             p.translate(places[slot - 1].x, places[slot - 1].y);
             CardFace::Draw(p, model);
             p.restore();
-            slot += model.slotWidth + 1;
+            slot += model.slotWidth;
         }
         for (; slot <= 20; ++slot) {
             p.save();
