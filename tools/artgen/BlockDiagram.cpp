@@ -30,7 +30,7 @@ QList<Port> Ports(const QList<Signal> &signalList, qreal top, qreal bottom, cons
     QList<Port> ports;
     for (int g = 0; g < signalList.size(); ++g) {
         const Signal &s = signalList[g];
-        if (s.signal.contains(QLatin1String("ENGINE")) || s.signal.contains(QLatin1String("CARDS"))) {
+        if (s.bus) {
             ports.append({0, s.signal, g, s.count});
         } else if (s.count > BusThreshold) {
             ports.append({0, s.signal + QStringLiteral(" 1-%1").arg(s.count), g, s.count});

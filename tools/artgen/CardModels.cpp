@@ -30,13 +30,15 @@ QList<ConnectorGroup> ParseFace(const char *text)
     return groups;
 }
 
-// Signal text: "<name>*<count>, ...".
+// Signal text: "<name>*<count>" for separate lines, "<name>/<count>" for a
+// bus, separated by commas.
 QList<Signal> ParseSignals(const char *text)
 {
     QList<Signal> signalList;
     for (const QString &part : QString::fromLatin1(text).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-        const QStringList pieces = part.trimmed().split(QLatin1Char('*'));
-        signalList.append({pieces.value(0), pieces.value(1, QStringLiteral("1")).toInt()});
+        const bool bus = part.contains(QLatin1Char('/')) && !part.contains(QLatin1Char('*'));
+        const QStringList pieces = part.trimmed().split(QLatin1Char(bus ? '/' : '*'));
+        signalList.append({pieces.value(0), pieces.value(1, QStringLiteral("1")).toInt(), bus});
     }
     return signalList;
 }
@@ -137,20 +139,20 @@ const Row Rows[] = {
      "SCALER", "VIDEO*1, S-VIDEO*1, YPbPr*1, PC BYPASS*1", "VGA-UXGA*1"},
     {"QL357-110", "BNC 1 VIDEO; HD15 1 VGA; RCA 2 AUDIO", F::Player, "MPEG PLAYER", "",
      "VIDEO*1, VGA*1, AUDIO*1"},
-    {"QL368-100", "BNC 4 SYNC; DB9 1 RS-232", F::Engine, "VIDEO MATRIX ENGINE", "INPUT CARDS*64",
-     "OUTPUT CARDS*64"},
-    {"QL368-103", "TB3 4 AUX; DB9 1 RS-232", F::Engine, "AUDIO MATRIX ENGINE", "INPUT CARDS*64",
-     "OUTPUT CARDS*64"},
-    {"QL368-201", "BNC 8 IN", F::EngineInput, "INPUT CARD", "VIDEO*8", "TO MATRIX ENGINE*8"},
-    {"QL368-202", "TB3 8 IN", F::EngineInput, "AUDIO INPUT CARD", "AUDIO*8", "TO MATRIX ENGINE*8"},
-    {"QL368-203", "RJ45 8 IN", F::EngineInput, "UTP INPUT CARD", "UTP*8", "TO MATRIX ENGINE*8"},
+    {"QL368-100", "BNC 4 SYNC; DB9 1 RS-232", F::Engine, "VIDEO MATRIX ENGINE", "INPUT CARDS/64",
+     "OUTPUT CARDS/64"},
+    {"QL368-103", "TB3 4 AUX; DB9 1 RS-232", F::Engine, "AUDIO MATRIX ENGINE", "INPUT CARDS/64",
+     "OUTPUT CARDS/64"},
+    {"QL368-201", "BNC 8 IN", F::EngineInput, "INPUT CARD", "VIDEO*8", "TO MATRIX ENGINE/8"},
+    {"QL368-202", "TB3 8 IN", F::EngineInput, "AUDIO INPUT CARD", "AUDIO*8", "TO MATRIX ENGINE/8"},
+    {"QL368-203", "RJ45 8 IN", F::EngineInput, "UTP INPUT CARD", "UTP*8", "TO MATRIX ENGINE/8"},
     {"QL368-204", "ST 8 IN", F::EngineInput, "", "", "", 0},
-    {"QL368-301", "BNC 8 OUT", F::EngineOutput, "OUTPUT CARD", "FROM MATRIX ENGINE*8", "VIDEO/SYNC*8"},
-    {"QL368-302", "TB3 8 OUT", F::EngineOutput, "AUDIO OUTPUT CARD", "FROM MATRIX ENGINE*8", "AUDIO*8"},
-    {"QL368-303", "RJ45 8 OUT", F::EngineOutput, "UTP OUTPUT CARD", "FROM MATRIX ENGINE*8", "UTP*8"},
-    {"QL368-304", "ST 8 OUT", F::EngineOutput, "FIBER OUTPUT CARD", "FROM MATRIX ENGINE*8", "KBD/MOUSE*8"},
-    {"QL368-305", "BNC 8 OUT", F::EngineOutput, "OUTPUT CARD", "FROM MATRIX ENGINE*8", "VIDEO*8"},
-    {"QL368-306", "BNC 8 OUT", F::EngineOutput, "OUTPUT CARD", "FROM MATRIX ENGINE*8", "SYNC*8"},
+    {"QL368-301", "BNC 8 OUT", F::EngineOutput, "OUTPUT CARD", "FROM MATRIX ENGINE/8", "VIDEO/SYNC*8"},
+    {"QL368-302", "TB3 8 OUT", F::EngineOutput, "AUDIO OUTPUT CARD", "FROM MATRIX ENGINE/8", "AUDIO*8"},
+    {"QL368-303", "RJ45 8 OUT", F::EngineOutput, "UTP OUTPUT CARD", "FROM MATRIX ENGINE/8", "UTP*8"},
+    {"QL368-304", "ST 8 OUT", F::EngineOutput, "FIBER OUTPUT CARD", "FROM MATRIX ENGINE/8", "KBD/MOUSE*8"},
+    {"QL368-305", "BNC 8 OUT", F::EngineOutput, "OUTPUT CARD", "FROM MATRIX ENGINE/8", "VIDEO*8"},
+    {"QL368-306", "BNC 8 OUT", F::EngineOutput, "OUTPUT CARD", "FROM MATRIX ENGINE/8", "SYNC*8"},
     {"QL379-100", "JACK 1 IN; RCA 12 OUT L/R", F::Amplifier, "STEREO AUDIO DA", "AUDIO*1", "AUDIO*6"},
     {"QL379-101", "JACK 1 IN; RCA 12 OUT L/R", F::Amplifier, "STEREO AUDIO DA", "AUDIO*1", "AUDIO*6"},
     {"QL379-102", "TB5 1 IN; TB5 4 OUT", F::Amplifier, "STEREO AUDIO DA", "AUDIO*1", "AUDIO*4"},

@@ -49,10 +49,12 @@ enum class Function {
     Cover,
 };
 
-// One signal line group of a block diagram: `count` lines named `signal`.
+// One signal line group of a block diagram: `count` lines named `signal`,
+// or one bus carrying them.
 struct Signal {
     QString signal;
     int count;
+    bool bus = false;
 };
 
 struct CardModel {

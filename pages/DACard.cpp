@@ -1,0 +1,54 @@
+#include "pages/DACard.h"
+
+#include "pages/ChannelGroup.h"
+
+#include <QFrame>
+
+namespace {
+
+using Kind = ChannelGroup::Kind;
+
+const ChannelGroup::Spec Outputs = {
+    "DAOnOff1", "Output control", Kind::Check,
+    {{"chkDAOutput%1", "%1 On/Off", 1, 8}},
+    true, "Turn all outputs ON/OFF"};
+
+const ChannelGroup::Spec SVideoVideoOutputs = {
+    "DAOnOff2", "Output Control", Kind::Check,
+    {{"chkDASVideo%1", "%1 S-V On/Off", 51, 3}, {"chkDAVideo%1", "%1 Vid On/Off", 61, 3}},
+    true, "", 124};
+
+constexpr int LeftEdge = 9;
+constexpr int Top = 8;
+
+} // namespace
+
+DACard::DACard(const QComboBox *models, GenericHandlers &handlers, QWidget *parent)
+    : CardPage({PageDispatch::Page::DACard, "BackPanelDA", "BlockDiagramDA", 80}, models, parent)
+{
+    m_panel = new QFrame(this);
+    m_panel->setObjectName(QStringLiteral("DAShowPannel"));
+    m_panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    m_outputs = new ChannelGroup(Outputs, m_panel);
+    m_outputs->move(LeftEdge, Top);
+    m_sVideoVideo = new ChannelGroup(SVideoVideoOutputs, m_panel);
+    m_sVideoVideo->move(m_outputs->geometry().right() + LeftEdge, Top);
+    m_panel->setGeometry(0, 0, m_sVideoVideo->geometry().right() + LeftEdge, 289);
+    m_outputs->BindTo(handlers);
+    m_sVideoVideo->BindTo(handlers);
+}
+
+void DACard::LayOut(const PageDispatch::Row &row)
+{
+    using PageDispatch::Shown;
+    m_panel->setFrameStyle(QFrame::NoFrame);
+    m_outputs->setVisible(row.shown == Shown::Outputs);
+    m_sVideoVideo->setVisible(row.shown == Shown::SVideoVideo);
+    if (row.shown == Shown::Outputs)
+        m_outputs->ShowChannels(row.channels);
+    if (row.shown == Shown::SVideoVideo) {
+        m_sVideoVideo->ShowChannels(row.channels);
+        m_sVideoVideo->move(LeftEdge, Top);
+    }
+    CardPage::LayOut(row);
+}

@@ -1,0 +1,74 @@
+#include "pages/NoControlPage.h"
+
+#include "app/QlError.h"
+#include "controller/JpegDecoder.h"
+#include "document/Artwork.h"
+#include "pages/CardPage.h"
+#include "pages/ModelPictureBox.h"
+
+#include <QLabel>
+#include <QPixmap>
+
+const QString NoControlPage::CoverPlateText =
+    QStringLiteral("Select this cover plate if a slot does not have any cards inserted.");
+const QString NoControlPage::NoControlsText =
+    QStringLiteral("This card has no controls: nothing can be sent to it from here.");
+
+namespace {
+
+constexpr int TextLeft = 24;
+constexpr int TextTop = 16;
+constexpr int PhotoTop = 48;
+constexpr int ContentWidth = 560;
+constexpr int PhotoHeight = 230;
+
+// The compiled-in cover-plate photo, fitted into the page; a photo that cannot
+// be decoded leaves the page without it.
+QImage CoverPhoto()
+{
+    const QByteArray jpeg = Artwork::CoverPlateJpeg();
+    if (jpeg.isEmpty())
+        return {};
+    try {
+        return JpegDecoder::Decode(jpeg).scaled(ContentWidth, PhotoHeight, Qt::KeepAspectRatio,
+                                                Qt::SmoothTransformation);
+    } catch (const QlError &error) {
+        qWarning("%s", qPrintable(error.message()));
+        return {};
+    }
+}
+
+} // namespace
+
+NoControlPage::NoControlPage(const QComboBox *models, QWidget *parent) : QWidget(parent)
+{
+    setObjectName(PageDispatch::PageName(PageDispatch::Page::NoControl));
+    m_text = new QLabel(CoverPlateText, this);
+    m_text->setObjectName(QStringLiteral("lblNoControl"));
+    m_text->setWordWrap(true);
+    m_text->setGeometry(TextLeft, TextTop, ContentWidth, 24);
+
+    m_photo = new QLabel(this);
+    m_photo->setObjectName(QStringLiteral("Image39"));
+    m_photo->setToolTip(QStringLiteral("Open Quillon web site."));
+    m_photo->setPixmap(QPixmap::fromImage(CoverPhoto()));
+    m_photo->setGeometry(TextLeft, PhotoTop, ContentWidth, PhotoHeight);
+    m_photo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    m_slotPicture = new ModelPictureBox(QStringLiteral("EmptySlot"), models, QString(), this);
+    m_slotPicture->setGeometry(CardPage::RearPanelRect(1));
+}
+
+void NoControlPage::ShowCoverPlate()
+{
+    m_text->setText(CoverPlateText);
+    m_photo->show();
+    m_slotPicture->setGeometry(CardPage::RearPanelRect(1));
+}
+
+void NoControlPage::ShowNoControls(int slotWidth)
+{
+    m_text->setText(NoControlsText);
+    m_photo->hide();
+    m_slotPicture->setGeometry(CardPage::RearPanelRect(slotWidth));
+}
