@@ -75,8 +75,33 @@ void Screw(QPainter &p, const QPointF &c, qreal r)
     p.drawLine(c + QPointF(0, -r * 0.7), c + QPointF(0, r * 0.7));
 }
 
-// Power entry, switch, fan and label in the free area at the right.
-void PowerPanel(QPainter &p, const QRectF &area, const QString &name)
+// Maker and model across `box`, as large as fits; false when it does not fit.
+bool Nameplate(QPainter &p, const QRectF &box, const QString &name, bool along)
+{
+    const QString label = QStringLiteral("QUILLON ") + name;
+    const qreal room = along ? box.height() : box.width();
+    qreal size = 7;
+    while (size > 4 && QFontMetricsF(ArtFont(size, true)).horizontalAdvance(label) > room)
+        size -= 0.5;
+    if (QFontMetricsF(ArtFont(size, true)).horizontalAdvance(label) > room || (along ? box.width() : box.height()) < 8)
+        return false;
+    p.save();
+    p.setFont(ArtFont(size, true));
+    p.setPen(QColor(0xe8, 0xe8, 0xe8));
+    if (along) {
+        p.translate(box.center().x(), box.bottom());
+        p.rotate(-90);
+        p.drawText(QRectF(0, -5, room, 10), Qt::AlignLeft | Qt::AlignVCenter, label);
+    } else {
+        p.drawText(box, Qt::AlignCenter, label);
+    }
+    p.restore();
+    return true;
+}
+
+// Power entry, switch and fan in the free area at the right; the nameplate
+// too when it fits there. Returns whether the nameplate was drawn.
+bool PowerPanel(QPainter &p, const QRectF &area, const QString &name)
 {
     const qreal cx = area.center().x();
     const qreal w = std::min<qreal>(area.width() - 6, 30);
@@ -119,26 +144,9 @@ void PowerPanel(QPainter &p, const QRectF &area, const QString &name)
     p.setFont(ArtFont(4.5, true));
     p.drawText(QRectF(cx - 15, y + 12.5, 30, 6), Qt::AlignCenter, QStringLiteral("AC IN"));
     y += 22;
-    // Maker and model: across a wide panel, else along it, as large as fits.
-    const QString label = QStringLiteral("QUILLON ") + name;
-    const bool across = area.width() >= 50;
-    const qreal room = across ? area.width() - 4 : area.bottom() - 4 - y;
-    qreal size = 7;
-    while (size > 4 && QFontMetricsF(ArtFont(size, true)).horizontalAdvance(label) > room)
-        size -= 0.5;
-    if (QFontMetricsF(ArtFont(size, true)).horizontalAdvance(label) > room || area.bottom() - y < 10)
-        return;
-    p.save();
-    p.setFont(ArtFont(size, true));
-    p.setPen(QColor(0xe8, 0xe8, 0xe8));
-    if (across) {
-        p.drawText(QRectF(area.left() + 2, area.bottom() - 14, room, 10), Qt::AlignCenter, label);
-    } else {
-        p.translate(cx, area.bottom() - 4);
-        p.rotate(-90);
-        p.drawText(QRectF(0, -5, room, 10), Qt::AlignLeft | Qt::AlignVCenter, label);
-    }
-    p.restore();
+    if (area.width() >= 50)
+        return Nameplate(p, QRectF(area.left() + 2, area.bottom() - 14, area.width() - 4, 10), name, false);
+    return Nameplate(p, QRectF(area.left(), y, area.width(), area.bottom() - 4 - y), name, true);
 }
 
 } // namespace
@@ -153,16 +161,19 @@ void Draw(QPainter &p, int kind, const Artwork::SlotPlaces &places, qreal unit)
     qreal leftmost = size.width();
     for (int slot = 1; slot <= slotCount; ++slot)
         leftmost = std::min(leftmost, Opening(places[slot - 1], unit).left());
-    qreal usedRight = 0;
+    qreal usedRight = 0, lowestBottom = 0;
     for (int slot = 1; slot <= slotCount; ++slot) {
         const QRectF opening = Opening(places[slot - 1], unit);
+        lowestBottom = std::max(lowestBottom, opening.bottom());
         SlotOpening(p, opening);
         usedRight = std::max(usedRight, SlotNumber(p, opening, slot, leftmost));
     }
     for (const QPointF corner : {QPointF(4, 4), QPointF(4, size.height() - 4)})
         Screw(p, corner, 1.8);
     const QRectF panel(usedRight + 3, 4, size.width() - usedRight - 8, size.height() - 8);
-    PowerPanel(p, panel, Artwork::EnclosureName(kind));
+    if (!PowerPanel(p, panel, Artwork::EnclosureName(kind)))
+        Nameplate(p, QRectF(8, lowestBottom + 1, usedRight - 8, size.height() - lowestBottom - 3),
+                  Artwork::EnclosureName(kind), false);
 }
 
 } // namespace EnclosureArt
