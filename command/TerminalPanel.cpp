@@ -19,6 +19,7 @@ TerminalPanel::TerminalPanel(Desktop &desktop, QGroupBox *region)
       m_fullSize(new QCheckBox(this))
 {
     setObjectName(QStringLiteral("TerminalPanel"));
+    region->setAutoFillBackground(true);  // opaque over the regions it covers when enlarged
     region->setToolTip(QStringLiteral("Blue - Feedback, Red - Program Code, Black - Terminal"));
     auto *regionLayout = new QGridLayout(region);
     regionLayout->setContentsMargins(4, 2, 4, 4);

@@ -40,6 +40,7 @@ void MSCom::Open()
     if (m_port.isOpen())
         throw QlError(OpenPortMessage);
     m_failure.clear();
+    m_failureThrown = false;
     m_port.setPortName(m_deviceName);
     m_port.setBaudRate(BaudRate);
     m_port.setDataBits(QSerialPort::Data8);
@@ -63,6 +64,7 @@ void MSCom::Open()
 void MSCom::Close()
 {
     m_failure.clear();
+    m_failureThrown = false;
     if (!m_port.isOpen())
         return;
     m_port.clear(QSerialPort::AllDirections);
@@ -70,10 +72,12 @@ void MSCom::Close()
     m_port.clearError();
 }
 
-void MSCom::RequireOpen() const
+void MSCom::RequireOpen()
 {
-    if (!m_failure.isEmpty())
+    if (!m_failure.isEmpty()) {
+        m_failureThrown = true;
         throw QlError(m_failure);
+    }
     if (!m_port.isOpen())
         throw QlError(ClosedPortMessage);
 }
@@ -108,15 +112,18 @@ void MSCom::OnError(QSerialPort::SerialPortError error)
     }
     if (!m_failure.isEmpty() || !m_port.isOpen())
         return;
-    // The port keeps signalling this error until closed; close it outside the
-    // notifier that reported it, and report once.
-    // A read that meets the end of a vanished device reports no system error;
-    // report it as the I/O error a write to it gives.
+    // The port keeps signalling this error until closed. Close it and report
+    // once, outside the notifier that reported it: the report may open a
+    // dialog whose event loop would otherwise delete that notifier under it.
+    // A read that meets the end of a vanished device leaves no system error;
+    // it is reported as the I/O error a write to it gives.
     m_failure = errno == 0 ? qt_error_string(EIO) : m_port.errorString();
     QMetaObject::invokeMethod(this, [this] {
-        if (!m_failure.isEmpty() && m_port.isOpen())
-            m_port.close();
+        if (m_failure.isEmpty())
+            return;  // closed or reopened by the user meanwhile
+        m_port.close();
         m_port.clearError();
+        if (!std::exchange(m_failureThrown, true))
+            emit Failed(m_failure);
     }, Qt::QueuedConnection);
-    emit Failed(m_failure);
 }

@@ -36,14 +36,17 @@ public:
 signals:
     // Characters have arrived.
     void Received();
-    // The line failed (device gone, I/O error); the port has been closed.
+    // The line failed (device gone, I/O error) while no write reported it;
+    // the port has been closed.
     void Failed(const QString &message);
 
 private:
     void OnError(QSerialPort::SerialPortError error);
-    void RequireOpen() const;
+    // Throws the closed-port error, or the line's failure once it failed.
+    void RequireOpen();
 
     QSerialPort m_port;
     QString m_deviceName = QStringLiteral("COM1");
-    QString m_failure;  // set once the line failed, until the next open
+    QString m_failure;            // set once the line failed, until the next open or close
+    bool m_failureThrown = false; // a caller has been given m_failure already
 };

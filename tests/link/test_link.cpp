@@ -131,12 +131,16 @@ private slots:
         MSCom com;
         com.SetDeviceName(pty.NearPath());
         com.Open();
+        QSignalSpy failed(&com, &MSCom::Failed);
         pty.Stop();
-        // Before the failure was noticed by the event loop the write itself fails.
+        // Before the event loop noticed the failure, the write itself fails.
         QString message;
         for (int i = 0; i < 100 && message.isEmpty(); ++i)
             message = ErrorOf([&] { com.WriteText(QStringLiteral("[ON1C5]")); });
         QVERIFY(!message.isEmpty());
+        QTRY_VERIFY(!com.IsOpen());
+        QTest::qWait(100);
+        QCOMPARE(failed.size(), 0);  // reported once, by the write
     }
 
     void selectPort()
