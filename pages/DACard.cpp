@@ -11,15 +11,16 @@ using Kind = ChannelGroup::Kind;
 const ChannelGroup::Spec Outputs = {
     "DAOnOff1", "Output control", Kind::Check,
     {{"chkDAOutput%1", "%1 On/Off", 1, 8}},
-    true, "Turn all outputs ON/OFF"};
+    true, "Turn all outputs ON/OFF", 100};
 
 const ChannelGroup::Spec SVideoVideoOutputs = {
     "DAOnOff2", "Output Control", Kind::Check,
     {{"chkDASVideo%1", "%1 S-V On/Off", 51, 3}, {"chkDAVideo%1", "%1 Vid On/Off", 61, 3}},
-    true, "", 124};
+    true, "", 116};
 
 constexpr int LeftEdge = 9;
 constexpr int Top = 8;
+constexpr int PanelMargin = 5;
 
 } // namespace
 
@@ -29,6 +30,7 @@ DACard::DACard(const QComboBox *models, GenericHandlers &handlers, QWidget *pare
     m_panel = new QFrame(this);
     m_panel->setObjectName(QStringLiteral("DAShowPannel"));
     m_panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    m_panel->setAutoFillBackground(true);
     m_outputs = new ChannelGroup(Outputs, m_panel);
     m_outputs->move(LeftEdge, Top);
     m_sVideoVideo = new ChannelGroup(SVideoVideoOutputs, m_panel);
@@ -42,13 +44,17 @@ void DACard::LayOut(const PageDispatch::Row &row)
 {
     using PageDispatch::Shown;
     m_panel->setFrameStyle(QFrame::NoFrame);
-    m_outputs->setVisible(row.shown == Shown::Outputs);
-    m_sVideoVideo->setVisible(row.shown == Shown::SVideoVideo);
-    if (row.shown == Shown::Outputs)
-        m_outputs->ShowChannels(row.channels);
-    if (row.shown == Shown::SVideoVideo) {
-        m_sVideoVideo->ShowChannels(row.channels);
-        m_sVideoVideo->move(LeftEdge, Top);
+    ChannelGroup *shown = row.shown == Shown::Outputs       ? m_outputs
+                          : row.shown == Shown::SVideoVideo ? m_sVideoVideo
+                                                            : nullptr;
+    m_outputs->setVisible(shown == m_outputs);
+    m_sVideoVideo->setVisible(shown == m_sVideoVideo);
+    // The panel covers the left of the block diagram exactly as far as its group.
+    m_panel->setVisible(shown);
+    if (shown) {
+        shown->ShowChannels(row.channels);
+        shown->move(LeftEdge, Top);
+        m_panel->resize(shown->geometry().right() + PanelMargin, m_panel->height());
     }
     CardPage::LayOut(row);
 }

@@ -8,6 +8,8 @@ ModelTabBar::ModelTabBar(QWidget *parent) : QTabBar(parent)
     setToolTip(QStringLiteral("Use Right Mouse for more options"));
     setUsesScrollButtons(true);
     setExpanding(false);
+    // Opaque, so that the page tabs of ControlView beneath never show through.
+    setAutoFillBackground(true);
     for (const QString &line : CardCatalog::Lines()) {
         const QString code = CardCatalog::ModelCode(line);
         const int index = addTab(CardCatalog::TabCaption(code));

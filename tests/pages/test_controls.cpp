@@ -104,6 +104,15 @@ private slots:
         auto *panel = m_surface.find<QFrame>(QStringLiteral("DAShowPannel"));
         m_surface.chooseModel(QStringLiteral("QL324-100"));
         QCOMPARE(panel->frameShape(), QFrame::NoFrame);
+        // The opaque panel ends beside its group, over the left of the diagram.
+        QVERIFY(panel->isVisible());
+        QVERIFY(panel->autoFillBackground());
+        const int groupRight = m_surface.find(QStringLiteral("DAOnOff1"))->geometry().right();
+        QVERIFY(panel->width() > groupRight && panel->width() < groupRight + 10);
+        QVERIFY(panel->width() > m_surface.find(QStringLiteral("BlockDiagramDA"))->x());
+        m_surface.chooseModel(QStringLiteral("QL324-105"));
+        QVERIFY(!panel->isVisible());
+        QVERIFY(m_surface.find(QStringLiteral("BlockDiagramDA"))->isVisible());
     }
 
 private:
