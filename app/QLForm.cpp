@@ -5,6 +5,11 @@
 #include "app/FormAbout.h"
 #include "app/ProgramEditorText.h"
 #include "app/QlError.h"
+#include "command/ControlPanel.h"
+#include "command/TerminalPanel.h"
+#include "command/TerminalView.h"
+#include "command/UnitExchange.h"
+#include "document/Artwork.h"
 #include "document/ProgramTextFile.h"
 #include "document/QlsDoc.h"
 
@@ -14,8 +19,10 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScopeGuard>
+#include <QTabBar>
 
 const QString TQLForm::SaveQuestion = QStringLiteral("File was modified. Would you like to save it?");
 const QString TQLForm::CouldNotOpenText = QStringLiteral("Could not open document");
@@ -28,7 +35,9 @@ TQLForm::TQLForm(Desktop &desktop, QWidget *parent)
       m_menus(*this),
       m_files(desktop),
       m_options(TOptions::Load()),
-      m_formAbout(new TFormAbout(desktop, this))
+      m_formAbout(new TFormAbout(desktop, this)),
+      m_exchange(std::make_unique<UnitExchange>(desktop, [this] { return CommandAddressingNow(); },
+                                                m_regions.grpTerminal, m_regions.GroupBox64))
 {
     FormCreate();
 }
@@ -73,6 +82,22 @@ void TQLForm::ConnectActions()
     connect(m_regions.mmoProgram, &QPlainTextEdit::textChanged, this, &TQLForm::mmoProgramChange);
     connect(m_regions.CheckBox122, &QCheckBox::clicked, this, &TQLForm::CheckBox122Click);
     m_menus.Attach(m_regions.mmoProgram, m_menus.Popup(QStringLiteral("PopupMenu")));
+    ConnectExchange();
+}
+
+void TQLForm::ConnectExchange()
+{
+    connect(m_menus.Entry(QStringLiteral("actClearTerminal")), &QAction::triggered, this,
+            &TQLForm::actClearTerminalExecute);
+    TerminalPanel *terminal = m_exchange->Terminal();
+    m_menus.Attach(terminal->Terminal(), m_menus.Popup(QStringLiteral("PopupMenu")));
+    terminal->SetCoveredRegions({m_regions.Panel1, m_regions.GroupBox64, m_regions.grpProgram});
+    m_exchange->SetWaitPictures(Artwork::Picture(Artwork::WaitBusy),
+                                Artwork::Picture(Artwork::WaitIdle));
+    ControlPanel *control = m_exchange->Control();
+    control->SetPortChoiceGate([this] { return m_doc && !m_refreshing; });
+    connect(control, &ControlPanel::PortSelected, this,
+            [this](int commPortNo) { m_settings.CommPortNo = commPortNo; });
 }
 
 void TQLForm::showEvent(QShowEvent *event)
@@ -112,6 +137,7 @@ bool TQLForm::FormCloseQuery()
 void TQLForm::FormDestroy()
 {
     emit Destroying();
+    m_exchange->ClosePort();
     m_settings.Left = x();
     m_settings.Top = y();
     m_settings.Save();
@@ -158,7 +184,10 @@ void TQLForm::RefreshFromDocument()
         const int kind = m_doc->EnclosureKind();
         m_regions.cmboEnclosure->setCurrentIndex(kind < m_regions.cmboEnclosure->count() ? kind
                                                                                           : -1);
+        if (m_exchange->CommPortNo() != 0)
+            m_exchange->SelectPort(m_exchange->CommPortNo());
         m_regions.mmoProgram->setFont(EditorFont());
+        m_exchange->Terminal()->Terminal()->setFont(EditorFont());
         emit RefreshingControls();
     }
     emit DocumentRefreshed();
@@ -344,4 +373,31 @@ void TQLForm::CheckBox122Click()
                                           FormRegions::ProgramWidth, FormRegions::ProgramHeight);
     m_regions.Panel1->setVisible(!full);
     m_regions.GroupBox64->setVisible(!full);
+}
+
+void TQLForm::actClearTerminalExecute()
+{
+    m_exchange->Terminal()->ClearTerminal();
+}
+
+void TQLForm::SendCommand(const QString &commandTemplate, const QString &text,
+                          const QString &value)
+{
+    m_exchange->SendCommand(commandTemplate, text, value);
+}
+
+CommandAddressing TQLForm::CommandAddressingNow() const
+{
+    // The group field and the model tab strip belong to the parts that fill
+    // the "Groups" and "Card Control" regions; they are found by name.
+    CommandAddressing addressing;
+    addressing.CurrentSlot = m_currentSlot;
+    if (const auto *groupField = m_client->findChild<QLineEdit *>(QStringLiteral("txtGroup")))
+        addressing.GroupText = groupField->text();
+    if (const auto *tabs = m_client->findChild<QTabBar *>(QStringLiteral("CardControl")))
+        addressing.ActiveTabTag = tabs->tabData(tabs->currentIndex()).toInt();
+    addressing.AllowCR = m_options.AllowCR;
+    addressing.AllowSpace = m_options.AllowSpace;
+    addressing.AllowTab = m_options.AllowTab;
+    return addressing;
 }

@@ -5,6 +5,8 @@
 #include "app/MainMenus.h"
 #include "app/QLOptions.h"
 #include "app/StoredSettings.h"
+#include "command/CommandExpansion.h"
+#include "command/CommandTarget.h"
 
 #include <QFont>
 #include <QMainWindow>
@@ -14,11 +16,12 @@
 class Desktop;
 class TFormAbout;
 class TQlsDoc;
+class UnitExchange;
 
 // The main window: owns the open design, the stored settings and options,
 // the menus and the regions that the other parts of the program fill, and
 // runs the document actions.
-class TQLForm : public QMainWindow
+class TQLForm : public QMainWindow, public CommandTarget
 {
     Q_OBJECT
 public:
@@ -42,6 +45,13 @@ public:
     FormRegions &Regions() { return m_regions; }
     const MainMenus &Menus() const { return m_menus; }
     Desktop &Ui() const { return m_desktop; }
+    // The link, terminal, unit choice and the card pages' generic handlers.
+    UnitExchange &Exchange() const { return *m_exchange; }
+
+    // Puts a command on the line (or only in the terminal without a port);
+    // a failing write throws the link's QlError.
+    void SendCommand(const QString &commandTemplate, const QString &text,
+                     const QString &value) override;
 
     // Save query before the design is let go; false keeps it.
     bool CanCloseDocument();
@@ -64,6 +74,7 @@ public:
     void actExportExecute();
     void mmoProgramChange();
     void CheckBox122Click();
+    void actClearTerminalExecute();
 
 signals:
     void CurrentSlotChanged(int slot);
@@ -94,6 +105,9 @@ private:
     // Replaces the design by the file's, or keeps it and shows the error.
     void OpenDocument(const QString &path);
     void ShowLastDocEntry(const QString &path);
+    // Selected slot, group field, active card tab and options, as commands read them.
+    CommandAddressing CommandAddressingNow() const;
+    void ConnectExchange();
 
     Desktop &m_desktop;
     QWidget *m_client;
@@ -103,6 +117,7 @@ private:
     StoredSettings m_settings;
     TOptions m_options;
     TFormAbout *m_formAbout;
+    std::unique_ptr<UnitExchange> m_exchange;
 
     std::unique_ptr<TQlsDoc> m_doc;
     int m_currentSlot = 20;

@@ -1,30 +1,31 @@
 #include "command/UnitExchange.h"
 
 #include "app/Desktop.h"
-#include "command/ControlGroup.h"
+#include "command/ControlPanel.h"
 #include "command/ErrorReport.h"
-#include "command/TerminalGroup.h"
+#include "command/TerminalPanel.h"
 #include "command/TerminalView.h"
 #include "command/WaitIndicator.h"
 
-UnitExchange::UnitExchange(Desktop &desktop, AddressingSource addressing, QWidget *regionParent)
+UnitExchange::UnitExchange(Desktop &desktop, AddressingSource addressing,
+                           QGroupBox *terminalRegion, QGroupBox *controlRegion)
     : m_desktop(desktop),
       m_addressing(std::move(addressing)),
-      m_terminalRegion(new TerminalGroup(desktop, regionParent)),
-      m_controlRegion(new ControlGroup(m_port, regionParent)),
-      m_sender(*this, m_port, *m_terminalRegion->Terminal(), desktop),
-      m_exchange(*this, m_port, *m_terminalRegion->Terminal()),
+      m_terminalPanel(new TerminalPanel(desktop, terminalRegion)),
+      m_controlPanel(new ControlPanel(m_port, controlRegion)),
+      m_sender(*this, m_port, *m_terminalPanel->Terminal(), desktop),
+      m_exchange(*this, m_port, *m_terminalPanel->Terminal()),
       m_handlers(*this, desktop)
 {
     connect(&m_port, &MSCom::Received, this,
             [this] { ReportErrors(m_desktop, [this] { m_exchange.MSComRxChar(); }); });
     connect(&m_port, &MSCom::Failed, this,
             [this](const QString &message) { m_desktop.ShowError(message); });
-    connect(m_terminalRegion->Terminal(), &TerminalView::Typed, this, [this](const QString &typed) {
+    connect(m_terminalPanel->Terminal(), &TerminalView::Typed, this, [this](const QString &typed) {
         ReportErrors(m_desktop, [&] { m_exchange.SendTyped(typed); });
     });
     connect(&m_sender, &CommandSender::WaitIndicatorChanged, this,
-            [this] { m_terminalRegion->Indicator()->SetBusy(m_sender.Sending()); });
+            [this] { m_terminalPanel->Indicator()->SetBusy(m_sender.Sending()); });
 }
 
 void UnitExchange::SendCommand(const QString &commandTemplate, const QString &text,
@@ -35,29 +36,29 @@ void UnitExchange::SendCommand(const QString &commandTemplate, const QString &te
 
 void UnitExchange::TerminalWrite(const QString &text, const QColor &colour)
 {
-    m_terminalRegion->Terminal()->TerminalWrite(text, colour);
+    m_terminalPanel->Terminal()->TerminalWrite(text, colour);
 }
 
 int UnitExchange::CommPortNo() const
 {
-    return m_controlRegion->CommPortNo();
+    return m_controlPanel->CommPortNo();
 }
 
 void UnitExchange::SelectPort(int n)
 {
-    m_controlRegion->SelectPort(n);
+    m_controlPanel->SelectPort(n);
 }
 
 void UnitExchange::SetWaitPictures(const QImage &busy, const QImage &idle)
 {
-    m_terminalRegion->Indicator()->SetPictures(busy, idle);
+    m_terminalPanel->Indicator()->SetPictures(busy, idle);
 }
 
 CommandAddressing UnitExchange::Addressing() const
 {
     CommandAddressing addressing = m_addressing();
-    addressing.UnitIdSuffix = m_controlRegion->UnitIdSuffix();
-    addressing.PathSuffix = m_controlRegion->PathSuffix();
+    addressing.UnitIdSuffix = m_controlPanel->UnitIdSuffix();
+    addressing.PathSuffix = m_controlPanel->PathSuffix();
     return addressing;
 }
 

@@ -10,9 +10,10 @@
 #include <QObject>
 #include <functional>
 
-class ControlGroup;
+class ControlPanel;
 class Desktop;
-class TerminalGroup;
+class QGroupBox;
+class TerminalPanel;
 class QImage;
 
 // The main window's side of the exchange with the unit, put together: the
@@ -28,11 +29,13 @@ public:
     // and path suffixes are ignored; the control region supplies them.
     using AddressingSource = std::function<CommandAddressing()>;
 
-    // The two regions are created as children of `regionParent`.
-    UnitExchange(Desktop &desktop, AddressingSource addressing, QWidget *regionParent);
+    // Fills the window's group boxes "Terminal" and "Control". Owned by the
+    // window, which destroys it before its widgets.
+    UnitExchange(Desktop &desktop, AddressingSource addressing, QGroupBox *terminalRegion,
+                 QGroupBox *controlRegion);
 
-    TerminalGroup *TerminalRegion() const { return m_terminalRegion; }
-    ControlGroup *ControlRegion() const { return m_controlRegion; }
+    TerminalPanel *Terminal() const { return m_terminalPanel; }
+    ControlPanel *Control() const { return m_controlPanel; }
     GenericHandlers &Handlers() { return m_handlers; }
     MSCom &Port() { return m_port; }
 
@@ -60,8 +63,8 @@ private:
     Desktop &m_desktop;
     AddressingSource m_addressing;
     MSCom m_port;
-    TerminalGroup *m_terminalRegion;
-    ControlGroup *m_controlRegion;
+    TerminalPanel *m_terminalPanel;
+    ControlPanel *m_controlPanel;
     CommandSender m_sender;
     TerminalExchange m_exchange;
     GenericHandlers m_handlers;

@@ -1,7 +1,7 @@
 #include "app/QlError.h"
-#include "command/ControlGroup.h"
+#include "command/ControlPanel.h"
 #include "command/ControlTags.h"
-#include "command/TerminalGroup.h"
+#include "command/TerminalPanel.h"
 #include "command/TerminalView.h"
 #include "command/UnitExchange.h"
 #include "command/WaitIndicator.h"
@@ -12,6 +12,7 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -26,13 +27,24 @@ void PointPortAt(int portNo, const QString &device)
         .setValue(QStringLiteral("ComDevice%1").arg(portNo), device);
 }
 
+QGroupBox *Region(const char *name, const char *caption, const QRect &place, QWidget *window)
+{
+    auto *box = new QGroupBox(QString::fromLatin1(caption), window);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(place);
+    return box;
+}
+
 // The exchange as the main window holds it, with slot 5 selected.
 struct Station
 {
     FakeDesktop desktop;
     CommandAddressing addressing;
     QWidget window;
-    UnitExchange exchange{desktop, [this] { return addressing; }, &window};
+    QGroupBox *terminalRegion =
+        Region("grpTerminal", "Terminal", TerminalPanel::NormalGeometry, &window);
+    QGroupBox *controlRegion = Region("GroupBox64", "Control", QRect(667, 290, 124, 150), &window);
+    UnitExchange exchange{desktop, [this] { return addressing; }, terminalRegion, controlRegion};
 
     Station() { addressing.CurrentSlot = 5; }
 
@@ -85,7 +97,8 @@ private slots:
         QCOMPARE(units->count(), 9);
         QCOMPARE(units->itemText(8), QStringLiteral("Unit ID 8"));
         QCOMPARE(units->currentIndex(), 0);
-        QCOMPARE(s.Find<QGroupBox>("grpTerminal")->title(), QStringLiteral("Terminal"));
+        QCOMPARE(s.terminalRegion->toolTip(),
+                 QStringLiteral("Blue - Feedback, Red - Program Code, Black - Terminal"));
         QCOMPARE(s.Find<QPushButton>("Button146")->text(), QStringLiteral("C"));
     }
 
@@ -112,7 +125,7 @@ private slots:
         s.exchange.SendCommand("[ON%vC%c%]", QString(), "1");
         s.exchange.SendCommand("[SWC%c%]", QString(), QString());
         QCOMPARE(s.TerminalText(), QStringLiteral("[C5U8][C5][ON1C5P][SWC5]"));
-        QCOMPARE(s.Find<ControlGroup>("GroupBox64")->PathSuffix(), QStringLiteral("P]"));
+        QCOMPARE(s.exchange.Control()->PathSuffix(), QStringLiteral("P]"));
         QCOMPARE(s.desktop.sleepCount, 0);
     }
 
@@ -145,9 +158,8 @@ private slots:
     {
         Station s;
         QWidget logo(&s.window), control(&s.window), program(&s.window);
-        auto *group = s.exchange.TerminalRegion();
-        group->setGeometry(TerminalGroup::NormalGeometry);
-        group->SetCoveredRegions({&logo, &control, &program});
+        QGroupBox *group = s.terminalRegion;
+        s.exchange.Terminal()->SetCoveredRegions({&logo, &control, &program});
         s.window.show();
         auto *toggle = s.Find<QCheckBox>("CheckBox121");
 
@@ -205,7 +217,7 @@ private slots:
         QVERIFY(s.desktop.errors.isEmpty());
 
         bool allowed = false;  // no document, or refreshing
-        s.Find<ControlGroup>("GroupBox64")->SetPortChoiceGate([&] { return allowed; });
+        s.exchange.Control()->SetPortChoiceGate([&] { return allowed; });
         s.PickPort(2);
         QCOMPARE(s.exchange.CommPortNo(), 0);
         allowed = true;

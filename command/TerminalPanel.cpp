@@ -1,4 +1,4 @@
-#include "command/TerminalGroup.h"
+#include "command/TerminalPanel.h"
 
 #include "app/Desktop.h"
 #include "command/TerminalView.h"
@@ -6,18 +6,23 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QPushButton>
 
-TerminalGroup::TerminalGroup(Desktop &desktop, QWidget *parent)
-    : QGroupBox(QStringLiteral("Terminal"), parent),
+TerminalPanel::TerminalPanel(Desktop &desktop, QGroupBox *region)
+    : QWidget(region),
       m_desktop(desktop),
+      m_region(region),
       m_terminal(new TerminalView(this)),
       m_indicator(new WaitIndicator(this)),
       m_clearButton(new QPushButton(QStringLiteral("C"), this)),
       m_fullSize(new QCheckBox(this))
 {
-    setObjectName(QStringLiteral("grpTerminal"));
-    setToolTip(QStringLiteral("Blue - Feedback, Red - Program Code, Black - Terminal"));
+    setObjectName(QStringLiteral("TerminalPanel"));
+    region->setToolTip(QStringLiteral("Blue - Feedback, Red - Program Code, Black - Terminal"));
+    auto *regionLayout = new QGridLayout(region);
+    regionLayout->setContentsMargins(4, 2, 4, 4);
+    regionLayout->addWidget(this);
 
     m_clearButton->setObjectName(QStringLiteral("Button146"));
     m_clearButton->setToolTip(QStringLiteral("Clear Terminal"));
@@ -26,7 +31,7 @@ TerminalGroup::TerminalGroup(Desktop &desktop, QWidget *parent)
     m_fullSize->setToolTip(QStringLiteral("Full Screen"));
 
     auto *layout = new QGridLayout(this);
-    layout->setContentsMargins(4, 2, 4, 4);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(3);
     layout->addWidget(m_indicator, 0, 0, Qt::AlignHCenter);
     layout->addWidget(m_clearButton, 1, 0, Qt::AlignHCenter);
@@ -35,28 +40,28 @@ TerminalGroup::TerminalGroup(Desktop &desktop, QWidget *parent)
     layout->addWidget(m_terminal, 0, 1, 4, 1);
     layout->setColumnStretch(1, 1);
 
-    connect(m_clearButton, &QPushButton::clicked, this, &TerminalGroup::Button146Click);
-    connect(m_fullSize, &QCheckBox::clicked, this, &TerminalGroup::CheckBox121Click);
+    connect(m_clearButton, &QPushButton::clicked, this, &TerminalPanel::Button146Click);
+    connect(m_fullSize, &QCheckBox::clicked, this, &TerminalPanel::CheckBox121Click);
 }
 
-void TerminalGroup::ClearTerminal()
+void TerminalPanel::ClearTerminal()
 {
     m_terminal->clear();
 }
 
-void TerminalGroup::Button146Click()
+void TerminalPanel::Button146Click()
 {
     if (m_desktop.AskYesNo(ClearQuestion))
         ClearTerminal();
 }
 
-void TerminalGroup::CheckBox121Click()
+void TerminalPanel::CheckBox121Click()
 {
     const bool full = m_fullSize->isChecked();
     const QRect place = full ? FullGeometry : NormalGeometry;
-    setGeometry(x(), place.y(), place.width(), place.height());
+    m_region->setGeometry(m_region->x(), place.y(), place.width(), place.height());
     for (QWidget *region : std::as_const(m_covered))
         region->setVisible(!full);
-    raise();
+    m_region->raise();
     m_terminal->update();
 }

@@ -1,28 +1,30 @@
 #pragma once
 
-#include <QGroupBox>
 #include <QList>
 #include <QRect>
+#include <QWidget>
 
 class Desktop;
 class QCheckBox;
+class QGroupBox;
 class QPushButton;
 class TerminalView;
 class WaitIndicator;
 
-// The terminal region `grpTerminal`: the terminal, the wait indicator, the
-// clear button "C" and the full-size toggle.
-class TerminalGroup : public QGroupBox
+// The contents of the terminal region `grpTerminal`: the terminal, the wait
+// indicator, the clear button "C" and the full-size toggle.
+class TerminalPanel : public QWidget
 {
     Q_OBJECT
 
 public:
-    // Places in the main window's client area, normal and enlarged.
+    // Places of the region in the main window's client area, normal and enlarged.
     static constexpr QRect NormalGeometry{1, 443, 405, 118};
     static constexpr QRect FullGeometry{1, 97, 784, 465};
     static inline const QString ClearQuestion = QStringLiteral("Clear Terminal window?");
 
-    TerminalGroup(Desktop &desktop, QWidget *parent = nullptr);
+    // Fills `region` (the group box "Terminal") and from then on resizes it.
+    TerminalPanel(Desktop &desktop, QGroupBox *region);
 
     TerminalView *Terminal() const { return m_terminal; }
     WaitIndicator *Indicator() const { return m_indicator; }
@@ -38,6 +40,7 @@ private:
     void CheckBox121Click();
 
     Desktop &m_desktop;
+    QGroupBox *m_region;
     TerminalView *m_terminal;
     WaitIndicator *m_indicator;
     QPushButton *m_clearButton;

@@ -1,20 +1,25 @@
-#include "command/ControlGroup.h"
+#include "command/ControlPanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QPushButton>
 #include <QSignalBlocker>
 
-ControlGroup::ControlGroup(MSCom &port, QWidget *parent)
-    : QGroupBox(QStringLiteral("Control"), parent),
+ControlPanel::ControlPanel(MSCom &port, QGroupBox *region)
+    : QWidget(region),
       m_ports(port),
       m_usePath(new QCheckBox(QStringLiteral("Use Path"), this)),
       m_unitId(new QComboBox(this)),
       m_setUnitId(new QPushButton(QStringLiteral("P"), this)),
       m_portList(new QComboBox(this))
 {
-    setObjectName(QStringLiteral("GroupBox64"));
+    setObjectName(QStringLiteral("ControlPanel"));
+    auto *regionLayout = new QGridLayout(region);
+    regionLayout->setContentsMargins(4, 2, 4, 4);
+    regionLayout->addWidget(this);
+
     m_usePath->setObjectName(QStringLiteral("UsePath"));
     m_unitId->setObjectName(QStringLiteral("ComboUnitID"));
     m_unitId->setToolTip(QStringLiteral("Select Unit ID to control"));
@@ -29,39 +34,42 @@ ControlGroup::ControlGroup(MSCom &port, QWidget *parent)
         m_portList->addItem(QStringLiteral("COM%1").arg(i));
 
     auto *layout = new QGridLayout(this);
-    layout->setContentsMargins(6, 4, 6, 6);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
     layout->addWidget(m_usePath, 0, 0, 1, 2);
     layout->addWidget(m_unitId, 1, 0);
     layout->addWidget(m_setUnitId, 1, 1);
     layout->addWidget(m_portList, 2, 0, 1, 2);
 
-    connect(m_unitId, &QComboBox::currentIndexChanged, this, &ControlGroup::ComboUnitIDChange);
-    connect(m_usePath, &QCheckBox::toggled, this, &ControlGroup::UsePathClick);
-    connect(m_portList, &QComboBox::activated, this, &ControlGroup::ComboPortChange);
+    connect(m_unitId, &QComboBox::currentIndexChanged, this, &ControlPanel::ComboUnitIDChange);
+    connect(m_usePath, &QCheckBox::toggled, this, &ControlPanel::UsePathClick);
+    connect(m_portList, &QComboBox::activated, this, &ControlPanel::ComboPortChange);
 }
 
-void ControlGroup::ComboUnitIDChange()
+void ControlPanel::ComboUnitIDChange()
 {
     const int index = m_unitId->currentIndex();
     m_unitIdSuffix = index <= 0 ? QStringLiteral("$]") : QStringLiteral("U%1$]").arg(index);
 }
 
-void ControlGroup::UsePathClick()
+void ControlPanel::UsePathClick()
 {
     m_pathSuffix = m_usePath->isChecked() ? QStringLiteral("P]") : QStringLiteral("]");
 }
 
-void ControlGroup::SelectPort(int n)
+void ControlPanel::SelectPort(int n)
 {
     const int shown = m_ports.SelectPort(n);
     if (shown == PortSelector::NoChoice)
         return;
-    const QSignalBlocker blocker(m_portList);
-    m_portList->setCurrentIndex(shown);
+    {
+        const QSignalBlocker blocker(m_portList);
+        m_portList->setCurrentIndex(shown);
+    }
+    emit PortSelected(m_ports.CommPortNo());
 }
 
-void ControlGroup::ComboPortChange(int index)
+void ControlPanel::ComboPortChange(int index)
 {
     if (m_portChoiceGate && !m_portChoiceGate())
         return;

@@ -2,25 +2,27 @@
 
 #include "link/PortSelector.h"
 
-#include <QGroupBox>
+#include <QWidget>
 #include <functional>
 
 class MSCom;
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QPushButton;
 
-// The control region `GroupBox64`: unit ID and "Use Path", which shape the
-// address suffixes of every command, and the choice of serial port.
-class ControlGroup : public QGroupBox
+// The contents of the control region `GroupBox64`: unit ID and "Use Path",
+// which shape the address suffixes of every command, and the serial port.
+class ControlPanel : public QWidget
 {
     Q_OBJECT
 
 public:
-    static constexpr int UnitIdCount = 9;   // "Unit ID 0" .. "Unit ID 8"
+    static constexpr int UnitIdCount = 9;    // "Unit ID 0" .. "Unit ID 8"
     static constexpr int PortItemCount = 10; // "None", "COM1" .. "COM9"
 
-    ControlGroup(MSCom &port, QWidget *parent = nullptr);
+    // Fills `region` (the group box "Control").
+    ControlPanel(MSCom &port, QGroupBox *region);
 
     // What "%]" becomes: "$]" for unit 0, "U<n>$]" for units 1 .. 8.
     const QString &UnitIdSuffix() const { return m_unitIdSuffix; }
@@ -34,7 +36,12 @@ public:
     // document exists and the window is not refreshing from it).
     void SetPortChoiceGate(std::function<bool()> gate) { m_portChoiceGate = std::move(gate); }
 
+    // "P": programs the unit ID (wired by the unit-wide commands).
     QPushButton *SetUnitIdButton() const { return m_setUnitId; }
+
+signals:
+    // The chosen port after a choice (0 when none is open).
+    void PortSelected(int commPortNo);
 
 private:
     void ComboUnitIDChange();

@@ -1,0 +1,153 @@
+#include "app/QLForm.h"
+#include "command/ControlPanel.h"
+#include "command/TerminalView.h"
+#include "command/UnitExchange.h"
+#include "support/FakeDesktop.h"
+#include "support/PtyPair.h"
+#include "support/TestMain.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QComboBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <QTest>
+
+namespace {
+
+QSettings Settings()
+{
+    return QSettings(QStringLiteral("Korvane"), QStringLiteral("QLSetup"));
+}
+
+} // namespace
+
+// The exchange as wired into the main window.
+class TestWindow : public QObject
+{
+    Q_OBJECT
+
+    FakeDesktop desktop;
+    std::unique_ptr<TQLForm> form;
+    std::unique_ptr<PtyPair> pty;
+    std::unique_ptr<FarEnd> unit;
+
+    template <typename W>
+    W *Control(const char *name) const
+    {
+        return form->findChild<W *>(QLatin1String(name));
+    }
+    QString TerminalText() const { return Control<TerminalView>("txtTerminal")->toPlainText(); }
+
+    void PickPort(int index)
+    {
+        auto *ports = Control<QComboBox>("ComboPort");
+        ports->showPopup();
+        QAbstractItemView *list = ports->view();
+        QVERIFY(QTest::qWaitForWindowExposed(list->window()));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualRect(list->model()->index(index, 0)).center());
+        QTRY_VERIFY(!list->isVisible());
+    }
+
+private slots:
+    void init()
+    {
+        Settings().clear();
+        pty = std::make_unique<PtyPair>();
+        QVERIFY(pty->Start());
+        unit = std::make_unique<FarEnd>();
+        QVERIFY(unit->Open(pty->FarPath()));
+        Settings().setValue(QStringLiteral("ComDevice1"), pty->NearPath());
+        Settings().setValue(QStringLiteral("AllowSpace"), true);
+        desktop = FakeDesktop();
+        form = std::make_unique<TQLForm>(desktop);
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
+    void cleanup()
+    {
+        form.reset();
+        unit.reset();
+        pty.reset();
+    }
+
+    void regionsAreFilled()
+    {
+        auto *terminalRegion = Control<QWidget>("grpTerminal");
+        auto *controlRegion = Control<QWidget>("GroupBox64");
+        for (const char *name : {"txtTerminal", "paintWait", "Button146", "CheckBox121"})
+            QVERIFY2(terminalRegion->findChild<QWidget *>(QLatin1String(name)), name);
+        for (const char *name : {"UsePath", "ComboUnitID", "SetUnitID", "ComboPort"})
+            QVERIFY2(controlRegion->findChild<QWidget *>(QLatin1String(name)), name);
+        QCOMPARE(Control<QComboBox>("ComboPort")->currentText(), QStringLiteral("None"));
+        QCOMPARE(Control<TerminalView>("txtTerminal")->font().family(),
+                 form->EditorFont().family());
+    }
+
+    void commandsFromTheWindowReachTheLine()
+    {
+        PickPort(1);
+        QCOMPARE(form->Exchange().CommPortNo(), 1);
+        form->SetCurrentSlot(7);
+        form->SendCommand("[ON1C%c] [OFF2C%c%]", QString(), QString());  // AllowSpace is stored on
+        QCOMPARE(unit->Read(16), QByteArray("[ON1C7] [OFF2C7]"));
+        QCOMPARE(desktop.sleepCount, 1000);
+        QCOMPARE(TerminalText(), QStringLiteral("[ON1C7] [OFF2C7]"));
+
+        // A new design refreshes the controls and keeps the port.
+        form->actNewExecute();
+        QCOMPARE(form->Exchange().CommPortNo(), 1);
+        QVERIFY(form->Exchange().Port().IsOpen());
+
+        unit->Write("VER 1.0\r");
+        QTRY_COMPARE_WITH_TIMEOUT(form->Exchange().LastReply(), QStringLiteral("VER 1.0\r"), 5000);
+        QVERIFY(TerminalText().endsWith(QStringLiteral("VER 1.0")));
+
+        QTest::keyClicks(Control<TerminalView>("txtTerminal"), QStringLiteral("?"));
+        QTest::keyClick(Control<TerminalView>("txtTerminal"), Qt::Key_Return);
+        QCOMPARE(unit->Read(2), QByteArray("?\r"));
+    }
+
+    void clearTerminalFromTheToolsMenu()
+    {
+        form->SendCommand("[RES]", QString(), QString());
+        QCOMPARE(TerminalText(), QStringLiteral("[RES]"));
+        QMenu *tools = Control<QMenu>("mnuTools");
+        QMenuBar *bar = form->menuBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(tools->menuAction()).center());
+        QVERIFY(QTest::qWaitForWindowExposed(tools));
+        QTest::mouseClick(tools, Qt::LeftButton, {},
+                          tools->actionGeometry(Control<QAction>("actClearTerminal")).center());
+        QCOMPARE(TerminalText(), QString());
+        QVERIFY(desktop.questions.isEmpty());
+    }
+
+    void fullSizeTerminalCoversItsNeighbours()
+    {
+        QTest::mouseClick(Control<QWidget>("CheckBox121"), Qt::LeftButton);
+        QCOMPARE(Control<QWidget>("grpTerminal")->geometry(), QRect(1, 97, 784, 465));
+        for (const char *name : {"Panel1", "GroupBox64", "grpProgram"})
+            QVERIFY2(Control<QWidget>(name)->isHidden(), name);
+        QTest::mouseClick(Control<QWidget>("CheckBox121"), Qt::LeftButton);
+        QCOMPARE(Control<QWidget>("grpTerminal")->geometry(), QRect(1, 443, 405, 118));
+        for (const char *name : {"Panel1", "GroupBox64", "grpProgram"})
+            QVERIFY2(!Control<QWidget>(name)->isHidden(), name);
+    }
+
+    void portClosedAndChoiceWrittenAtExit()
+    {
+        PickPort(1);
+        form.reset();
+        QCOMPARE(Settings().value(QStringLiteral("CommPortNo")).toInt(), 1);
+        // Closed: the device can be opened again.
+        MSCom again;
+        again.SetDeviceName(pty->NearPath());
+        again.Open();
+        QVERIFY(again.IsOpen());
+    }
+};
+
+QL_REGISTER_TEST(TestWindow)
+#include "test_window.moc"
