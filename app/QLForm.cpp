@@ -12,6 +12,7 @@
 #include "document/Artwork.h"
 #include "document/ProgramTextFile.h"
 #include "document/QlsDoc.h"
+#include "pages/DesignSurface.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -83,6 +84,7 @@ void TQLForm::ConnectActions()
     connect(m_regions.CheckBox122, &QCheckBox::clicked, this, &TQLForm::CheckBox122Click);
     m_menus.Attach(m_regions.mmoProgram, m_menus.Popup(QStringLiteral("PopupMenu")));
     ConnectExchange();
+    m_designSurface = new DesignSurface(*this, m_exchange->Handlers());
 }
 
 void TQLForm::ConnectExchange()

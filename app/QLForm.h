@@ -17,6 +17,7 @@ class Desktop;
 class TFormAbout;
 class TQlsDoc;
 class UnitExchange;
+class DesignSurface;
 
 // The main window: owns the open design, the stored settings and options,
 // the menus and the regions that the other parts of the program fill, and
@@ -47,6 +48,8 @@ public:
     Desktop &Ui() const { return m_desktop; }
     // The link, terminal, unit choice and the card pages' generic handlers.
     UnitExchange &Exchange() const { return *m_exchange; }
+    // Slot buttons, enclosure view and card pages.
+    DesignSurface &Surface() const { return *m_designSurface; }
 
     // Puts a command on the line (or only in the terminal without a port);
     // a failing write throws the link's QlError.
@@ -118,6 +121,7 @@ private:
     TOptions m_options;
     TFormAbout *m_formAbout;
     std::unique_ptr<UnitExchange> m_exchange;
+    DesignSurface *m_designSurface = nullptr;
 
     std::unique_ptr<TQlsDoc> m_doc;
     int m_currentSlot = 20;

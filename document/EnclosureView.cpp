@@ -206,6 +206,11 @@ void EnclosureView::cmboEnclosureChange()
     const int kind = m_regions.cmboEnclosure->currentIndex();
     if (!doc || kind < 0)
         return;
+    // A locked design keeps its enclosure and cards.
+    if (doc->Locked()) {
+        ShowDocumentSize(*doc);
+        return;
+    }
     const int slotCount = TQlsDoc::EnclosureSlotCount(kind);
     emit EnclosureSizeChosen(slotCount + 1);
     // Cards beyond the new size, and cards wider than their slot takes in the
@@ -215,8 +220,7 @@ void EnclosureView::cmboEnclosureChange()
         if (OutsideEnclosure(*doc, kind, slot))
             misfits.append(slot);
     if (!misfits.isEmpty() && !m_desktop.AskYesNo(SizeQuestion)) {
-        m_regions.cmboEnclosure->setCurrentIndex(doc->EnclosureKind());
-        emit EnclosureSizeChosen(doc->SlotCountOfEnclosure() + 1);
+        ShowDocumentSize(*doc);
         return;
     }
     doc->SetEnclosure(kind);
@@ -226,6 +230,12 @@ void EnclosureView::cmboEnclosureChange()
     m_context.SetCurrentSlot(slotCount);
     m_paintEnclosure->update();
     m_context.RefreshFromDocument();
+}
+
+void EnclosureView::ShowDocumentSize(const TQlsDoc &doc)
+{
+    m_regions.cmboEnclosure->setCurrentIndex(doc.EnclosureKind());
+    emit EnclosureSizeChosen(doc.SlotCountOfEnclosure() + 1);
 }
 
 void EnclosureView::CheckBox28Click()

@@ -91,6 +91,9 @@ signals:
     void LayoutViewShown();
 
 private:
+    // The list and the front panel show the document's size again.
+    void ShowDocumentSize(const TQlsDoc &doc);
+
     DesignContext &m_context;
     Desktop &m_desktop;
     Regions m_regions;

@@ -20,6 +20,9 @@ DesignSurface::DesignSurface(TQLForm &form, GenericHandlers &handlers)
                                {regions.grpCards, regions.cmboEnclosure, regions.CheckBox28,
                                 regions.grpControls, m_pages->ControlView()});
     m_pages->Connect(*m_view);
+    QCheckBox *viewFront = regions.CheckBox120;
+    connect(m_view, &EnclosureView::LayoutViewShown, viewFront,
+            [viewFront] { viewFront->setChecked(false); });
     connect(&form, &TQLForm::RefreshingControls, m_view, [this] { m_view->UpdateSlotButtons(); });
     connect(&form, &TQLForm::DocumentRefreshed, m_view, [this] {
         m_view->btnCardClick(nullptr);

@@ -21,6 +21,10 @@ constexpr int TextTop = 16;
 constexpr int PhotoTop = 48;
 constexpr int ContentWidth = 560;
 constexpr int PhotoHeight = 230;
+// A model without controls: its block diagram, the text beside it.
+constexpr QRect DiagramRect{8, 1, 430, 288};
+constexpr int SideTextLeft = 444;
+constexpr int SideTextGap = 10;
 
 // The compiled-in cover-plate photo, fitted into the page; a photo that cannot
 // be decoded leaves the page without it.
@@ -55,6 +59,11 @@ NoControlPage::NoControlPage(const QComboBox *models, QWidget *parent) : QWidget
     m_photo->setGeometry(TextLeft, PhotoTop, ContentWidth, PhotoHeight);
     m_photo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
+    m_diagram = new ModelPictureBox(QStringLiteral("NoControlDiagram"), models,
+                                    QStringLiteral("BD"), this);
+    m_diagram->setGeometry(DiagramRect);
+    m_diagram->hide();
+
     m_slotPicture = new ModelPictureBox(QStringLiteral("EmptySlot"), models, QString(), this);
     m_slotPicture->setGeometry(CardPage::RearPanelRect(1));
 }
@@ -62,13 +71,19 @@ NoControlPage::NoControlPage(const QComboBox *models, QWidget *parent) : QWidget
 void NoControlPage::ShowCoverPlate()
 {
     m_text->setText(CoverPlateText);
+    m_text->setGeometry(TextLeft, TextTop, ContentWidth, 24);
     m_photo->show();
+    m_diagram->hide();
     m_slotPicture->setGeometry(CardPage::RearPanelRect(1));
 }
 
 void NoControlPage::ShowNoControls(int slotWidth)
 {
     m_text->setText(NoControlsText);
+    const int pictureLeft = CardPage::RearPanelRect(slotWidth).left();
+    m_text->setGeometry(SideTextLeft, TextTop, pictureLeft - SideTextGap - SideTextLeft, 120);
+    m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_photo->hide();
+    m_diagram->show();
     m_slotPicture->setGeometry(CardPage::RearPanelRect(slotWidth));
 }

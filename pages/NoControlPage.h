@@ -10,8 +10,8 @@ class QLabel;
 
 // Page `NoControl`: the cover-plate text with its photo and the slot picture
 // `EmptySlot`. A model without a control page is shown here too, with a text
-// saying so and the model's picture, so that no other card's controls stay
-// in view.
+// saying so, its block diagram and its picture, so that no other card's
+// controls stay in view.
 class NoControlPage : public QWidget
 {
     Q_OBJECT
@@ -30,5 +30,6 @@ public:
 private:
     QLabel *m_text;
     QLabel *m_photo;
+    ModelPictureBox *m_diagram;
     ModelPictureBox *m_slotPicture;
 };

@@ -2,7 +2,7 @@
 # Installs the Debian packages needed to build QLSetup (and, with "test", to run its tests).
 set -euo pipefail
 
-packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-serialport-dev libjpeg62-turbo-dev libxkbcommon-dev)
+packages=(g++ cmake make pkg-config qt6-base-dev qt6-serialport-dev libjpeg62-turbo-dev libxkbcommon-dev)
 if [ "${1:-}" = test ]; then
     packages+=(socat xvfb xauth xdotool imagemagick poppler-utils fonts-dejavu-core)
 fi

@@ -157,6 +157,8 @@ private slots:
                                               : NoControlPage::NoControlsText);
             QCOMPARE(m_surface.find(QStringLiteral("Image39"))->isVisibleTo(pageWidget),
                      coverPlate);
+            QCOMPARE(m_surface.find(QStringLiteral("NoControlDiagram"))->isVisibleTo(pageWidget),
+                     !coverPlate);
         }
     }
 

@@ -153,6 +153,22 @@ private slots:
             QVERIFY(!m_surface->slotButton(slot)->isEnabled());
     }
 
+    void lockedDesignKeepsItsSize()
+    {
+        TQlsDoc &doc = *m_surface->design.doc;
+        doc.PlaceCard(12, line("QL324-100"));
+        doc.SetLocked(true);
+        m_surface->Refresh();
+        m_surface->desktop.yesNoAnswers.enqueue(true);
+        QVERIFY(m_surface->cmboEnclosure->isEnabled());
+        m_surface->cmboEnclosure->setCurrentIndex(1);
+        QTest::keyClick(m_surface->cmboEnclosure, Qt::Key_Down);
+        QVERIFY(m_surface->desktop.questions.isEmpty());
+        QCOMPARE(doc.EnclosureKind(), 0);
+        QCOMPARE(doc.CardText(12), line("QL324-100"));
+        QCOMPARE(m_surface->cmboEnclosure->currentIndex(), 0);
+    }
+
     void stripDrawsGroups()
     {
         TQlsDoc &doc = *m_surface->design.doc;

@@ -118,7 +118,7 @@ private slots:
 
     void documentGeometryIsUsed()
     {
-        // A card drawn where the document says, not where the kind's table says
+        // A card drawn at the design's own slot geometry, not at the kind's table
         // (here beside the slots, where no other picture covers it).
         Artwork::SlotPlaces places = Artwork::NormalPlaces(0);
         places[0] = {632, 10, false};

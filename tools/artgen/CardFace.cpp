@@ -82,6 +82,9 @@ void ConnectorArea(QPainter &p, const CardModel &model, qreal width)
     const qreal slack = available - total * scale;
 
     p.save();
+    // Spare height opens up the space between groups, as on a real panel.
+    const int groups = static_cast<int>(model.face.size());
+    const qreal spread = groups > 1 ? std::min<qreal>((slack - 6) / (groups - 1), 22) / scale : 0;
     p.translate(width / 2, ConnectorTop + std::min<qreal>(slack / 2, 6));
     p.scale(scale, scale);
     const qreal scaledArea = area / scale;
@@ -97,7 +100,7 @@ void ConnectorArea(QPainter &p, const CardModel &model, qreal width)
             const qreal x = (column - (inRow - 1) / 2.0) * cell.width();
             Connectors::Draw(p, group, QPointF(x, y + (row + 0.5) * cell.height()), i);
         }
-        y += layout.rows * cell.height() + GroupGap;
+        y += layout.rows * cell.height() + GroupGap + std::max<qreal>(0, spread);
     }
     p.restore();
 }

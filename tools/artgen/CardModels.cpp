@@ -1,5 +1,6 @@
 #include "CardModels.h"
 
+#include "document/Artwork.h"
 #include "document/CardCatalog.h"
 
 #include <QHash>
@@ -50,7 +51,7 @@ struct Row {
     const char *caption;
     const char *inputs;
     const char *outputs;
-    int diagramWidth = 423;
+    int diagramWidth = Artwork::DiagramWidth;
 };
 
 using F = Function;

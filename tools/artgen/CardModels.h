@@ -66,7 +66,7 @@ struct CardModel {
     QString caption;         // text in the function block
     QList<Signal> inputs;
     QList<Signal> outputs;
-    int diagramWidth = 423;  // 0: the model has no block diagram
+    int diagramWidth = 0;    // 0: the model has no block diagram
 };
 
 // Every catalog model and the extra picture codes, in catalog order.

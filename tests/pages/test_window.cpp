@@ -1,0 +1,205 @@
+#include "app/QLForm.h"
+#include "command/UnitExchange.h"
+#include "document/CardCatalog.h"
+#include "document/QlsDoc.h"
+#include "support/FakeDesktop.h"
+#include "support/PtyPair.h"
+#include "support/TestMain.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The design surface and the amplifier and switcher pages as wired into the
+// main window, with commands observed on the far side of a serial line.
+class TestWindow : public QObject
+{
+    Q_OBJECT
+
+    FakeDesktop desktop;
+    std::unique_ptr<TQLForm> form;
+    std::unique_ptr<PtyPair> pty;
+    std::unique_ptr<FarEnd> unit;
+
+    template <typename W = QWidget>
+    W *Control(const QString &name) const
+    {
+        W *widget = form->findChild<W *>(name);
+        if (!widget)
+            qFatal("no control %s", qPrintable(name));
+        return widget;
+    }
+
+    void ClickSlot(int slot)
+    {
+        QTest::mouseClick(Control<QPushButton>(QStringLiteral("btnCard%1").arg(slot)), Qt::LeftButton);
+    }
+
+    // Picks a model in the list with the arrow keys.
+    void ChooseModel(const char *code)
+    {
+        auto *items = Control<QComboBox>(QStringLiteral("cmboItems"));
+        const int index = CardCatalog::IndexOfCode(QString::fromLatin1(code));
+        items->setCurrentIndex(index - 1);
+        QTest::keyClick(items, Qt::Key_Down);
+    }
+
+    void Tick(const char *name)
+    {
+        auto *control = Control<QAbstractButton>(QString::fromLatin1(name));
+        QVERIFY(control->isVisible());
+        QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(6, control->height() / 2));
+    }
+
+    void PickPort(int index)
+    {
+        auto *ports = Control<QComboBox>(QStringLiteral("ComboPort"));
+        ports->showPopup();
+        QAbstractItemView *list = ports->view();
+        QVERIFY(QTest::qWaitForWindowExposed(list->window()));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualRect(list->model()->index(index, 0)).center());
+        QTRY_VERIFY(!list->isVisible());
+    }
+
+    QString ShownPage() const
+    {
+        return Control<QTabWidget>(QStringLiteral("ControlView"))->currentWidget()->objectName();
+    }
+
+private slots:
+    void init()
+    {
+        QSettings settings(QStringLiteral("Korvane"), QStringLiteral("QLSetup"));
+        settings.clear();
+        pty = std::make_unique<PtyPair>();
+        QVERIFY(pty->Start());
+        unit = std::make_unique<FarEnd>();
+        QVERIFY(unit->Open(pty->FarPath()));
+        settings.setValue(QStringLiteral("ComDevice1"), pty->NearPath());
+        desktop = FakeDesktop();
+        form = std::make_unique<TQLForm>(desktop);
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
+    void cleanup()
+    {
+        form.reset();
+        unit.reset();
+        pty.reset();
+    }
+
+    void startsWithSlot20AndTheCoverPlate()
+    {
+        QVERIFY(Control<QPushButton>(QStringLiteral("btnCard20"))->isChecked());
+        QCOMPARE(ShownPage(), QStringLiteral("NoControl"));
+        QCOMPARE(Control<QComboBox>(QStringLiteral("cmboEnclosure"))->count(), 4);
+        QCOMPARE(Control<QComboBox>(QStringLiteral("cmboItems"))->count(), 98);
+    }
+
+    void controlsReachTheLine()
+    {
+        PickPort(1);
+        ClickSlot(5);
+        ChooseModel("QL324-101");
+        Tick("chkDAOutput3");
+        Tick("chkDAOnOff1All");
+        Tick("chkDAOutput3");
+        QCOMPARE(unit->Read(21), QByteArray("[ON3C5][ONC5][OFF3C5]"));
+
+        ClickSlot(7);
+        ChooseModel("QL335-107");
+        Tick("optSWVideo2");
+        Tick("optSWSVideo3");
+        QCOMPARE(unit->Read(16), QByteArray("[ON2VC7][ON3SC7]"));
+
+        ClickSlot(9);
+        ChooseModel("QL379-106");
+        Tick("optSWGain2");
+        QCOMPARE(unit->Read(9), QByteArray("[SEL2C9]"));
+        QVERIFY(unit->ReadFor(50).isEmpty());
+    }
+
+    void designingThroughTheWindow()
+    {
+        ClickSlot(6);
+        ChooseModel("QL324-103");
+        QCOMPARE(form->Doc()->CardText(5), TQlsDoc::Reserved);
+        QVERIFY(!Control<QPushButton>(QStringLiteral("btnCard5"))->isEnabled());
+        ClickSlot(10);
+        ChooseModel("QL346-100");
+        ClickSlot(2);
+        ChooseModel("QL346-100");
+        QCOMPARE(desktop.errors, QStringList{QStringLiteral("Cannot place card here")});
+        QVERIFY(form->Doc()->CardText(2).isEmpty());
+        QCOMPARE(Control<QComboBox>(QStringLiteral("cmboItems"))->currentIndex(), 0);
+
+        // Down to eight slots: the card standing in slots 8 to 10 goes.
+        desktop.yesNoAnswers.enqueue(true);
+        auto *enclosure = Control<QComboBox>(QStringLiteral("cmboEnclosure"));
+        enclosure->setCurrentIndex(1);
+        QTest::keyClick(enclosure, Qt::Key_Down);
+        QCOMPARE(desktop.questions.last(), QStringLiteral("Changing size will clear some cards. Are you sure?"));
+        QCOMPARE(form->Doc()->EnclosureKind(), 2);
+        QCOMPARE(form->CurrentSlot(), 8);
+        QVERIFY(Control<QPushButton>(QStringLiteral("btnCard8"))->isChecked());
+        for (int slot = 8; slot <= 10; ++slot)
+            QVERIFY(form->Doc()->CardText(slot).isEmpty());
+        QCOMPARE(form->Doc()->CardText(6), CardCatalog::Lines()[CardCatalog::IndexOfCode("QL324-103")]);
+        QVERIFY(!Control<QPushButton>(QStringLiteral("btnCard9"))->isEnabled());
+    }
+
+    void lockedDesignIsDrivenButKept()
+    {
+        PickPort(1);
+        ClickSlot(4);
+        ChooseModel("QL324-100");
+        form->findChild<QAction *>(QStringLiteral("actLock"))->trigger();
+        QVERIFY(form->Doc()->Locked());
+        QVERIFY(!Control<QComboBox>(QStringLiteral("cmboItems"))->isEnabled());
+        ClickSlot(3);
+        QCOMPARE(ShownPage(), QStringLiteral("NoControl"));
+        ClickSlot(4);
+        QCOMPARE(ShownPage(), QStringLiteral("DACard"));
+        Tick("chkDAOutput1");
+        QCOMPARE(unit->Read(7), QByteArray("[ON1C4]"));
+        QCOMPARE(form->Doc()->CardText(4), CardCatalog::Lines()[CardCatalog::IndexOfCode("QL324-100")]);
+        QVERIFY(form->Doc()->CardText(3).isEmpty());
+    }
+
+    void openedDesignShowsTheSlotsPage()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("plant.qls"));
+        TQlsDoc saved;
+        saved.PlaceCard(20, CardCatalog::Lines()[CardCatalog::IndexOfCode("QL335-100")]);
+        saved.SaveToFile(path);
+        desktop.openFileNames.enqueue(path);
+        form->findChild<QAction *>(QStringLiteral("actOpen"))->trigger();
+        QCOMPARE(form->CurrentSlot(), 20);
+        QCOMPARE(ShownPage(), QStringLiteral("SWCard"));
+        QCOMPARE(Control<QComboBox>(QStringLiteral("cmboItems"))->currentIndex(),
+                 CardCatalog::IndexOfCode("QL335-100"));
+    }
+
+    void viewLayoutTurnsViewFrontOff()
+    {
+        auto *viewFront = Control<QCheckBox>(QStringLiteral("CheckBox120"));
+        viewFront->setChecked(true);
+        QTest::mouseClick(Control<QCheckBox>(QStringLiteral("CheckBox28")), Qt::LeftButton, {}, QPoint(5, 10));
+        QVERIFY(!viewFront->isChecked());
+        QVERIFY(Control(QStringLiteral("paintEnclosure"))->isVisible());
+        QVERIFY(!Control(QStringLiteral("ControlView"))->isVisible());
+    }
+};
+
+QL_REGISTER_TEST(TestWindow)
+
+#include "test_window.moc"
