@@ -12,8 +12,6 @@
 #include <QPainter>
 #include <QPushButton>
 
-// ---------------------------------------------------------------------------
-
 GroupColourStrip::GroupColourStrip(const DesignContext &context, QWidget *parent)
     : QWidget(parent), m_context(context)
 {
@@ -49,7 +47,8 @@ void GroupColourStrip::paintEvent(QPaintEvent *)
             const int x = cell * slot - half;
             if (group == selected) {
                 painter.drawLine(x, 2, x, bottom);
-                lowest = lowest ? lowest : slot;
+                if (!lowest)
+                    lowest = slot;
                 highest = slot;
             } else {
                 painter.drawLine(x, 2, x, 2);
