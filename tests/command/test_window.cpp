@@ -2,6 +2,7 @@
 #include "command/ControlPanel.h"
 #include "command/TerminalView.h"
 #include "command/UnitExchange.h"
+#include "document/CardCatalog.h"
 #include "support/FakeDesktop.h"
 #include "support/PtyPair.h"
 #include "support/TestMain.h"
@@ -11,6 +12,7 @@
 #include <QComboBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSettings>
 #include <QTest>
 
@@ -108,6 +110,17 @@ private slots:
         QTest::keyClicks(Control<TerminalView>("txtTerminal"), QStringLiteral("?"));
         QTest::keyClick(Control<TerminalView>("txtTerminal"), Qt::Key_Return);
         QCOMPARE(unit->Read(2), QByteArray("?\r"));
+    }
+
+    void matrixEnginePagesCountSlotsFromZero()
+    {
+        QTest::mouseClick(Control<QPushButton>("btnCard5"), Qt::LeftButton);
+        auto *items = Control<QComboBox>("cmboItems");
+        items->setCurrentIndex(CardCatalog::IndexOfCode(QStringLiteral("QL368-100")) - 1);
+        QTest::keyClick(items, Qt::Key_Down);
+        QCOMPARE(form->CurrentSlot(), 5);
+        form->SendCommand("[C%c%]", QString(), QString());
+        QCOMPARE(TerminalText(), QStringLiteral("[C4]"));
     }
 
     void clearTerminalFromTheToolsMenu()
