@@ -28,7 +28,6 @@ TerminalView::TerminalView(QWidget *parent) : QTextEdit(parent)
     setObjectName(QStringLiteral("txtTerminal"));
     setAcceptRichText(false);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setLineWrapMode(QTextEdit::WidgetWidth);
 }
 
 void TerminalView::TerminalWrite(const QString &text, const QColor &colour)

@@ -37,9 +37,6 @@ public:
     int sleepCount = 0;         // calls of Sleep
     qint64 sleptMs = 0;         // sum of their milliseconds
     int processEventsCount = 0; // calls of ProcessEvents
-    // When true, ProcessEvents really handles pending Qt events (arriving
-    // serial data, posted repaints); otherwise it only counts.
-    bool pumpEvents = true;
     // Called on every Sleep, after the clock advanced; lets a test act "during" a pause.
     std::function<void()> onSleep;
 
@@ -91,8 +88,7 @@ public:
     void ProcessEvents() override
     {
         ++processEventsCount;
-        if (pumpEvents)
-            QCoreApplication::processEvents();
+        QCoreApplication::processEvents();  // arriving serial data, posted repaints
     }
 
     void OpenUrl(const QUrl &url) override { openedUrls << url; }
