@@ -14,17 +14,17 @@ constexpr int AllGap = 6;
 
 } // namespace
 
-ChannelGroup::ChannelGroup(const Spec &spec, QWidget *parent)
-    : QGroupBox(QString::fromLatin1(spec.caption), parent)
+ChannelGroup::ChannelGroup(const Layout &shape, QWidget *parent)
+    : QGroupBox(QString::fromLatin1(shape.caption), parent)
 {
-    setObjectName(QString::fromLatin1(spec.name));
-    const int controlWidth = spec.width - 2 * Left + 4;
+    setObjectName(QString::fromLatin1(shape.name));
+    const int controlWidth = shape.width - 2 * Left + 4;
     int row = 0;
-    for (const Run &run : spec.runs) {
+    for (const Run &run : shape.runs) {
         for (int i = 1; i <= run.count; ++i, ++row) {
             QAbstractButton *control = nullptr;
             const QString caption = QString::fromLatin1(run.captionPattern).arg(i);
-            if (spec.kind == Kind::Check)
+            if (shape.kind == Kind::Check)
                 control = new QCheckBox(caption, this);
             else
                 control = new QRadioButton(caption, this);
@@ -35,16 +35,16 @@ ChannelGroup::ChannelGroup(const Spec &spec, QWidget *parent)
         }
     }
     int height = FirstRow + row * RowHeight + 8;
-    if (spec.allBox) {
+    if (shape.allBox) {
         const int allTop = FirstRow + row * RowHeight + AllGap;
         m_all = new QCheckBox(QStringLiteral("All ON/OFF"), this);
         m_all->setObjectName(QStringLiteral("chk%1All").arg(objectName()));
         SetControlTag(m_all, 100);
-        m_all->setToolTip(QString::fromLatin1(spec.allHint));
+        m_all->setToolTip(QString::fromLatin1(shape.allHint));
         m_all->setGeometry(Left, allTop, controlWidth, RowHeight);
         height = allTop + RowHeight + 8;
     }
-    resize(spec.width, height);
+    resize(shape.width, height);
 }
 
 void ChannelGroup::ShowChannels(int count)

@@ -25,7 +25,7 @@ public:
         int count;
     };
 
-    struct Spec {
+    struct Layout {
         const char *name;
         const char *caption;
         Kind kind;
@@ -35,7 +35,7 @@ public:
         int width = 112;
     };
 
-    ChannelGroup(const Spec &spec, QWidget *parent);
+    ChannelGroup(const Layout &shape, QWidget *parent);
 
     // Shows the first `count` controls of every run and hides the others.
     void ShowChannels(int count);

@@ -8,12 +8,12 @@ namespace {
 
 using Kind = ChannelGroup::Kind;
 
-const ChannelGroup::Spec Outputs = {
+const ChannelGroup::Layout Outputs = {
     "DAOnOff1", "Output control", Kind::Check,
     {{"chkDAOutput%1", "%1 On/Off", 1, 8}},
     true, "Turn all outputs ON/OFF", 100};
 
-const ChannelGroup::Spec SVideoVideoOutputs = {
+const ChannelGroup::Layout SVideoVideoOutputs = {
     "DAOnOff2", "Output Control", Kind::Check,
     {{"chkDASVideo%1", "%1 S-V On/Off", 51, 3}, {"chkDAVideo%1", "%1 Vid On/Off", 61, 3}},
     true, "", 116};

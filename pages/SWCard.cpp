@@ -6,13 +6,13 @@ namespace {
 
 using Kind = ChannelGroup::Kind;
 
-const ChannelGroup::Spec Inputs = {
+const ChannelGroup::Layout Inputs = {
     "SWOnOff1", "Input Select", Kind::Option, {{"optSWInput%1", "Input %1", 1, 8}}, true};
-const ChannelGroup::Spec VideoInputs = {
+const ChannelGroup::Layout VideoInputs = {
     "SWOnOff2", "Video Select", Kind::Option, {{"optSWVideo%1", "Input %1", 2001, 3}}, true};
-const ChannelGroup::Spec SVideoInputs = {
+const ChannelGroup::Layout SVideoInputs = {
     "SWOnOff3", "S-Video Select", Kind::Option, {{"optSWSVideo%1", "Input %1", 1001, 3}}, true};
-const ChannelGroup::Spec GainInputs = {
+const ChannelGroup::Layout GainInputs = {
     "SWOnOff4", "Input Select", Kind::Option, {{"optSWGain%1", "Input %1", 3001, 4}}, false};
 
 constexpr int LeftEdge = 9;
