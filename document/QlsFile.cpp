@@ -159,6 +159,9 @@ private:
         const int slot = slotText.size() <= 9 ? slotText.toInt() : 0;
         if (slot < 1 || slot > TQlsDoc::SlotCount)
             fail(number, line, QStringLiteral("there is no slot %1").arg(slotText));
+        // A slot covered by a card read earlier belongs to that card.
+        if (m_doc.CardText(slot) == TQlsDoc::Reserved)
+            throw QlError(TQlsDoc::CannotPlaceCard);
         const qsizetype blank = value.indexOf(u' ');
         m_doc.PlaceCard(slot, blank < 0 ? QString() : value.left(blank + 1));
     }

@@ -233,6 +233,8 @@ private slots:
             << at + "1 (\"Cx," + QString(37, u'a') + "...\"): \"x\" is not a slot number";
         QTest::newRow("card too wide for its slot") << QByteArray("C2,QL346-100 \r\n") << "Cannot place card here";
         QTest::newRow("overlapping cards") << QByteArray("C3,QL324-100 \r\nC4,QL324-103 \r\n") << "Cannot place card here";
+        QTest::newRow("card in a reserved slot") << QByteArray("C10,QL346-100 \r\nC9,QL324-100 \r\n") << "Cannot place card here";
+        QTest::newRow("empty card in a reserved slot") << QByteArray("C10,QL346-100 \r\nC8,QL324-100\r\n") << "Cannot place card here";
     }
 
     void readingFailures()
