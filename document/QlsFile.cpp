@@ -104,6 +104,8 @@ public:
         const QStringList lines = TextFile::SplitLines(text);
         for (int n = 0; n < lines.size(); ++n)
             readLine(n + 1, lines[n]);
+        m_doc.SetInfoField(TQlsDoc::COMMENT, m_comment);
+        m_doc.SetInfoField(TQlsDoc::PROG, m_program);
     }
 
 private:
@@ -117,9 +119,10 @@ private:
         if (key.isEmpty())
             return;
 
-        if (key == u"PROG" || key == u"COMMENT") {
-            const auto index = key == u"PROG" ? TQlsDoc::PROG : TQlsDoc::COMMENT;
-            m_doc.SetInfoField(index, m_doc.InfoField(index) + value + QStringLiteral("\r\n"));
+        if (key == u"PROG") {
+            m_program += value + QStringLiteral("\r\n");
+        } else if (key == u"COMMENT") {
+            m_comment += value + QStringLiteral("\r\n");
         } else if (const auto field = singleField(key)) {
             m_doc.SetInfoField(*field, value);
         } else if (key == u"LOCKED") {
@@ -178,6 +181,9 @@ private:
 
     TQlsDoc &m_doc;
     QString m_path;
+    // The multi-line fields, gathered here so that each line is one append.
+    QString m_comment;
+    QString m_program;
 };
 
 void TQlsDoc::SaveToFile(const QString &path)

@@ -249,6 +249,17 @@ private slots:
         }
     }
 
+    void longMultiLineFieldsRead()
+    {
+        // Appending line by line must not copy the whole field each time:
+        // a file near the size limit still reads in moments.
+        constexpr int pairs = 500000; // 15 MB
+        const QByteArray pair("PROG,K1 {ON1}\r\nCOMMENT,note\r\n");
+        auto doc = readText(pair.repeated(pairs));
+        QCOMPARE(doc->InfoField(TQlsDoc::PROG), QStringLiteral("K1 {ON1}\r\n").repeated(pairs));
+        QCOMPARE(doc->InfoField(TQlsDoc::COMMENT), QStringLiteral("note\r\n").repeated(pairs));
+    }
+
     void unreadableFiles()
     {
         const QString missing = path("missing.qls");
