@@ -14,7 +14,9 @@
 #include "document/QlsDoc.h"
 #include "pages/DesignSurface.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -82,6 +84,7 @@ void TQLForm::ConnectActions()
 
     connect(m_regions.mmoProgram, &QPlainTextEdit::textChanged, this, &TQLForm::mmoProgramChange);
     connect(m_regions.CheckBox122, &QCheckBox::clicked, this, &TQLForm::CheckBox122Click);
+    connect(m_regions.BaudItems, &QButtonGroup::idToggled, this, &TQLForm::grpBaudClick);
     m_menus.Attach(m_regions.mmoProgram, m_menus.Popup(QStringLiteral("PopupMenu")));
     ConnectExchange();
     m_designSurface = new DesignSurface(*this, m_exchange->Handlers());
@@ -182,6 +185,11 @@ void TQLForm::RefreshFromDocument()
         m_regions.mmoProgram->setReadOnly(locked);
         m_regions.mmoProgram->setPlainText(
             ProgramEditorText::FromProgram(m_doc->InfoField(TQlsDoc::PROG)));
+
+        QAbstractButton *baud = m_regions.BaudItems->button(m_settings.BaudRate);
+        if (!baud)
+            baud = m_regions.BaudItems->button(FormRegions::FallbackBaudRate);
+        baud->setChecked(true);
 
         const int kind = m_doc->EnclosureKind();
         m_regions.cmboEnclosure->setCurrentIndex(kind < m_regions.cmboEnclosure->count() ? kind
@@ -375,6 +383,12 @@ void TQLForm::CheckBox122Click()
                                           FormRegions::ProgramWidth, FormRegions::ProgramHeight);
     m_regions.Panel1->setVisible(!full);
     m_regions.GroupBox64->setVisible(!full);
+}
+
+void TQLForm::grpBaudClick(int rate, bool checked)
+{
+    if (checked && !m_refreshing)
+        m_settings.BaudRate = rate;
 }
 
 void TQLForm::actClearTerminalExecute()
