@@ -61,8 +61,8 @@ private slots:
                "(Program Card Name[F2])|-|Download User Manual|Download Web Page[F12]";
         QTest::newRow("front panel keys")
             << "KeyMenu"
-            << "Read Key|Clear Key|Read All Keys|-|(Read Subroutine)|(Clear Subroutine)|"
-               "Read All Subroutines|-|Clear Programming|Reset[F8]|-|Test Panel|Version[F6]|Help";
+            << "Read Key|Clear Key|Read All Keys|(Read Subroutine)|(Clear Subroutine)|"
+               "Read All Subroutines|Clear Programming|Reset[F8]|Test Panel|Version[F6]|Help";
     }
     void menuOutlines()
     {
