@@ -8,8 +8,11 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QComboBox>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -187,6 +190,22 @@ private slots:
         QCOMPARE(ShownPage(), QStringLiteral("SWCard"));
         QCOMPARE(Control<QComboBox>(QStringLiteral("cmboItems"))->currentIndex(),
                  CardCatalog::IndexOfCode("QL335-100"));
+    }
+
+    // The right mouse button on the model tabs and anywhere on a card page
+    // brings up the card menu.
+    void cardAreaHasTheCardMenu()
+    {
+        ClickSlot(5);
+        ChooseModel("QL324-101");
+        auto *menu = Control<QMenu>(QStringLiteral("PopUpStatus"));
+        for (const char *name : {"CardControl", "chkDAOutput2", "BlockDiagramDA"}) {
+            QWidget *target = Control(QString::fromLatin1(name));
+            QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(4, 4), target->mapToGlobal(QPoint(4, 4)));
+            QApplication::sendEvent(target, &event);
+            QVERIFY2(menu->isVisible(), name);
+            menu->hide();
+        }
     }
 
     void viewLayoutTurnsViewFrontOff()
