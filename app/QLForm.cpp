@@ -12,6 +12,8 @@
 #include "document/Artwork.h"
 #include "document/ProgramTextFile.h"
 #include "document/QlsDoc.h"
+#include "pages/CardPageSelection.h"
+#include "pages/ModelTabBar.h"
 #include "pages/DesignSurface.h"
 
 #include <QAbstractButton>
@@ -26,6 +28,7 @@
 #include <QPlainTextEdit>
 #include <QScopeGuard>
 #include <QTabBar>
+#include <QTabWidget>
 
 const QString TQLForm::SaveQuestion = QStringLiteral("File was modified. Would you like to save it?");
 const QString TQLForm::CouldNotOpenText = QStringLiteral("Could not open document");
@@ -88,6 +91,11 @@ void TQLForm::ConnectActions()
     m_menus.Attach(m_regions.mmoProgram, m_menus.Popup(QStringLiteral("PopupMenu")));
     ConnectExchange();
     m_designSurface = new DesignSurface(*this, m_exchange->Handlers());
+    // The model tabs and the card pages share the card menu.
+    const CardPageSelection &cardArea = m_designSurface->Pages();
+    for (QWidget *area : {static_cast<QWidget *>(cardArea.CardControl()),
+                          static_cast<QWidget *>(cardArea.ControlView())})
+        m_menus.Attach(area, m_menus.Popup(QStringLiteral("PopUpStatus")));
 }
 
 void TQLForm::ConnectExchange()

@@ -1,4 +1,4 @@
-#include "FormFixture.h"
+#include "support/WindowFixture.h"
 
 #include "app/AppInfo.h"
 #include "app/FileDialogs.h"
@@ -43,7 +43,7 @@ class TestForm : public QObject
 {
     Q_OBJECT
 
-    FormFixture f;
+    WindowFixture f;
     std::unique_ptr<QTemporaryDir> dir;
 
     QString Path(const char *name) const { return dir->filePath(QLatin1String(name)); }
@@ -63,14 +63,13 @@ private slots:
     {
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(dir->isValid());
-        FormFixture::ClearSettings();
-        f.desktop = FakeDesktop();
+        WindowFixture::ClearSettings();
         f.Start();
     }
     void cleanup()
     {
-        f.form.reset();
-        FormFixture::ClearSettings();
+        f.Stop();
+        WindowFixture::ClearSettings();
     }
 
     void firstRunStartsWithAnEmptyDesign()

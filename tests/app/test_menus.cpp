@@ -1,4 +1,4 @@
-#include "FormFixture.h"
+#include "support/WindowFixture.h"
 
 #include "support/TestMain.h"
 
@@ -27,16 +27,15 @@ class TestMenus : public QObject
 {
     Q_OBJECT
 
-    FormFixture f;
+    WindowFixture f;
 
 private slots:
     void init()
     {
-        FormFixture::ClearSettings();
-        f.desktop = FakeDesktop();
+        WindowFixture::ClearSettings();
         f.Start();
     }
-    void cleanup() { f.form.reset(); }
+    void cleanup() { f.Stop(); }
 
     void menuOutlines_data()
     {

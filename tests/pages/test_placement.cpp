@@ -30,6 +30,21 @@ void keyToTab(ModelTabBar *tabs, int index)
     QTest::keyClick(tabs, Qt::Key_Right);
 }
 
+// Counts the paint events of the widget it watches.
+class PaintCounter : public QObject
+{
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+};
+
 } // namespace
 
 class TestPlacement : public QObject
@@ -176,6 +191,33 @@ private slots:
         QCOMPARE(m_surface->design.doc->CardText(20), line("QL346-130"));
         QCOMPARE(m_surface->shownPage(), QStringLiteral("NoControl"));
         QCOMPARE(m_surface->find(QStringLiteral("EmptySlot"))->geometry(), QRect(568, 12, 62, 260));
+    }
+
+    // The cover-plate page stays in view from one model to the next; its
+    // pictures must still be drawn again for the new model.
+    void coverPlatePicturesFollowTheModel_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::newRow("another cover-plate model") << QStringLiteral("QL357-102");
+        QTest::newRow("model without a page") << QStringLiteral("QL368-201");
+    }
+
+    void coverPlatePicturesFollowTheModel()
+    {
+        QFETCH(QString, code);
+        QCOMPARE(m_surface->shownPage(), QStringLiteral("NoControl"));
+        QWidget *picture = m_surface->find(QStringLiteral("EmptySlot"));
+        QVERIFY(picture->isVisible());
+        QVERIFY(QTest::qWaitForWindowExposed(picture->window()));
+        QCoreApplication::processEvents();
+        PaintCounter paints;
+        picture->installEventFilter(&paints);
+
+        m_surface->chooseModel(code);
+
+        QCOMPARE(m_surface->shownPage(), QStringLiteral("NoControl"));
+        QCOMPARE(picture->geometry(), QRect(599, 12, 31, 260));
+        QTRY_VERIFY(paints.count > 0);
     }
 
     void pageIsEnteredAfresh()
