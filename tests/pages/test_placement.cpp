@@ -220,6 +220,35 @@ private slots:
         QTRY_VERIFY(paints.count > 0);
     }
 
+    // Only the model choice picks the page: the page-switching keys of the
+    // page set would bring up another card's controls.
+    void pageKeysDoNotSwitchPages_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Ctrl+Tab") << int(Qt::Key_Tab) << int(Qt::ControlModifier);
+        QTest::newRow("Ctrl+Shift+Tab") << int(Qt::Key_Backtab) << int(Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::newRow("Ctrl+PageDown") << int(Qt::Key_PageDown) << int(Qt::ControlModifier);
+        QTest::newRow("Ctrl+PageUp") << int(Qt::Key_PageUp) << int(Qt::ControlModifier);
+    }
+
+    void pageKeysDoNotSwitchPages()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        m_surface->chooseModel(QStringLiteral("QL324-101"));
+        auto *output = m_surface->find(QStringLiteral("chkDAOutput1"));
+        output->setFocus();
+        QTRY_VERIFY(output->hasFocus());
+        QTest::keyClick(output, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(m_surface->shownPage(), QStringLiteral("DACard"));
+        QTabWidget *view = m_surface->pages->ControlView();
+        QTest::keyClick(view, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(m_surface->shownPage(), QStringLiteral("DACard"));
+        // The page names under the model tabs cannot be reached with the keyboard.
+        QCOMPARE(view->tabBar()->focusPolicy(), Qt::NoFocus);
+    }
+
     void pageIsEnteredAfresh()
     {
         QStringList entered;
