@@ -1,5 +1,6 @@
 #include "app/MainMenus.h"
 
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
@@ -204,8 +205,11 @@ QMenu *MainMenus::Popup(const QString &name) const
 void MainMenus::Attach(QWidget *widget, QMenu *popup) const
 {
     widget->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Scroll areas report the click in the coordinates of their viewport.
+    const auto *area = qobject_cast<QAbstractScrollArea *>(widget);
+    QWidget *origin = area ? area->viewport() : widget;
     QObject::connect(widget, &QWidget::customContextMenuRequested, popup,
-                     [widget, popup](const QPoint &pos) { popup->popup(widget->mapToGlobal(pos)); });
+                     [origin, popup](const QPoint &pos) { popup->popup(origin->mapToGlobal(pos)); });
 
     const QList<QAction *> mainEntries = m_window.menuBar()->actions();
     const auto mainMenuUses = [&mainEntries](const QKeySequence &key) {

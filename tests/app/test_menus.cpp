@@ -3,7 +3,9 @@
 #include "support/TestMain.h"
 
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QSignalSpy>
 
 namespace {
@@ -91,6 +93,21 @@ private slots:
             names << entry->objectName();
         names.sort();
         QCOMPARE(names, entries);
+    }
+
+    // The terminal and the program editor report a right click in the
+    // coordinates of their text area: the pop-up opens at the clicked point.
+    void popupOpensAtTheClickedPoint()
+    {
+        auto *editor = f.Control<QPlainTextEdit>("mmoProgram");
+        QMenu *popup = f.form->Menus().Popup("PopupMenu");
+        const QPoint clicked(12, 9);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, clicked,
+                                editor->viewport()->mapToGlobal(clicked));
+        QApplication::sendEvent(editor->viewport(), &event);
+        QVERIFY(QTest::qWaitForWindowExposed(popup));
+        QCOMPARE(popup->pos(), editor->viewport()->mapToGlobal(clicked));
+        popup->close();
     }
 
     // A pop-up's own keys work inside the widget it is attached to; keys of
