@@ -3,13 +3,16 @@
 #include "document/CardCatalog.h"
 
 #include <QAbstractItemView>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QRect>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -81,4 +84,15 @@ FormRegions::FormRegions(QWidget *client)
     programLayout->setSpacing(2);
     programLayout->addWidget(mmoProgram, 0, 0, 2, 1);
     programLayout->addWidget(CheckBox122, 1, 1, Qt::AlignBottom);
+
+    grpBaud = named(new QGroupBox(QStringLiteral("Baud"), client), "grpBaud",
+                    QRect(667, 290, 124, 150));
+    grpBaud->hide();
+    BaudItems = new QButtonGroup(grpBaud);
+    auto *baudLayout = new QVBoxLayout(grpBaud);
+    for (const int rate : BaudRates) {
+        auto *item = new QRadioButton(QString::number(rate), grpBaud);
+        BaudItems->addButton(item, rate);
+        baudLayout->addWidget(item);
+    }
 }

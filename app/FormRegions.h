@@ -1,5 +1,6 @@
 #pragma once
 
+class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -38,4 +39,10 @@ struct FormRegions
     QGroupBox *grpProgram;   // "Program Code"
     QPlainTextEdit *mmoProgram;
     QCheckBox *CheckBox122;  // full-size program box
+    QGroupBox *grpBaud;      // baud preference, never shown
+    QButtonGroup *BaudItems; // its items; each item's id is its rate
+
+    // The items of grpBaud; a rate not among them shows FallbackBaudRate.
+    static constexpr int BaudRates[] = {1200, 2400, 4800, 9600};
+    static constexpr int FallbackBaudRate = 9600;
 };

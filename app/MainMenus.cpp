@@ -1,5 +1,6 @@
 #include "app/MainMenus.h"
 
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
@@ -118,13 +119,12 @@ const MenuRow EntryTable[] = {
     {"KeyMenu", "mnuReadKey", "Read Key", "", "ReadKeyAssignmentClick", F::None},
     {"KeyMenu", "mnuClearKey", "Clear Key", "", "ClearKeyClick", F::None},
     {"KeyMenu", "mnuReadAllKeys", "Read All Keys", "", "ReadAllKeyAssignmentsClick", F::None},
-    {"KeyMenu", "mnuReadSubroutine", "Read Subroutine", "", "", F::SeparatorBefore | F::Hidden},
+    {"KeyMenu", "mnuReadSubroutine", "Read Subroutine", "", "", F::Hidden},
     {"KeyMenu", "mnuClearSubroutine", "Clear Subroutine", "", "", F::Hidden},
     {"KeyMenu", "mnuReadAllSubroutines", "Read All Subroutines", "", "ReadAllSubroutinesClick", F::None},
-    {"KeyMenu", "mnuClearProgramming", "Clear Programming", "", "ClearProgrammingClick",
-     F::SeparatorBefore},
+    {"KeyMenu", "mnuClearProgramming", "Clear Programming", "", "ClearProgrammingClick", F::None},
     {"KeyMenu", "mnuKeyReset", "Reset", "F8", "Reset1Click", F::None},
-    {"KeyMenu", "mnuTestPanel", "Test Panel", "", "TestQuillonClick", F::SeparatorBefore},
+    {"KeyMenu", "mnuTestPanel", "Test Panel", "", "TestQuillonClick", F::None},
     {"KeyMenu", "mnuKeyVersion", "Version", "F6", "CheckFirmwareVersionClick", F::None},
     {"KeyMenu", "mnuKeyHelp", "Help", "", "", F::None},
 };
@@ -205,8 +205,11 @@ QMenu *MainMenus::Popup(const QString &name) const
 void MainMenus::Attach(QWidget *widget, QMenu *popup) const
 {
     widget->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Scroll areas report the click in the coordinates of their viewport.
+    const auto *area = qobject_cast<QAbstractScrollArea *>(widget);
+    QWidget *origin = area ? area->viewport() : widget;
     QObject::connect(widget, &QWidget::customContextMenuRequested, popup,
-                     [widget, popup](const QPoint &pos) { popup->popup(widget->mapToGlobal(pos)); });
+                     [origin, popup](const QPoint &pos) { popup->popup(origin->mapToGlobal(pos)); });
 
     const QList<QAction *> mainEntries = m_window.menuBar()->actions();
     const auto mainMenuUses = [&mainEntries](const QKeySequence &key) {

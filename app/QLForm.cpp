@@ -12,9 +12,13 @@
 #include "document/Artwork.h"
 #include "document/ProgramTextFile.h"
 #include "document/QlsDoc.h"
+#include "pages/CardPageSelection.h"
+#include "pages/ModelTabBar.h"
 #include "pages/DesignSurface.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -24,6 +28,7 @@
 #include <QPlainTextEdit>
 #include <QScopeGuard>
 #include <QTabBar>
+#include <QTabWidget>
 
 const QString TQLForm::SaveQuestion = QStringLiteral("File was modified. Would you like to save it?");
 const QString TQLForm::CouldNotOpenText = QStringLiteral("Could not open document");
@@ -82,9 +87,15 @@ void TQLForm::ConnectActions()
 
     connect(m_regions.mmoProgram, &QPlainTextEdit::textChanged, this, &TQLForm::mmoProgramChange);
     connect(m_regions.CheckBox122, &QCheckBox::clicked, this, &TQLForm::CheckBox122Click);
+    connect(m_regions.BaudItems, &QButtonGroup::idToggled, this, &TQLForm::grpBaudClick);
     m_menus.Attach(m_regions.mmoProgram, m_menus.Popup(QStringLiteral("PopupMenu")));
     ConnectExchange();
     m_designSurface = new DesignSurface(*this, m_exchange->Handlers());
+    // The model tabs and the card pages share the card menu.
+    const CardPageSelection &cardArea = m_designSurface->Pages();
+    for (QWidget *area : {static_cast<QWidget *>(cardArea.CardControl()),
+                          static_cast<QWidget *>(cardArea.ControlView())})
+        m_menus.Attach(area, m_menus.Popup(QStringLiteral("PopUpStatus")));
 }
 
 void TQLForm::ConnectExchange()
@@ -182,6 +193,11 @@ void TQLForm::RefreshFromDocument()
         m_regions.mmoProgram->setReadOnly(locked);
         m_regions.mmoProgram->setPlainText(
             ProgramEditorText::FromProgram(m_doc->InfoField(TQlsDoc::PROG)));
+
+        QAbstractButton *baud = m_regions.BaudItems->button(m_settings.BaudRate);
+        if (!baud)
+            baud = m_regions.BaudItems->button(FormRegions::FallbackBaudRate);
+        baud->setChecked(true);
 
         const int kind = m_doc->EnclosureKind();
         m_regions.cmboEnclosure->setCurrentIndex(kind < m_regions.cmboEnclosure->count() ? kind
@@ -375,6 +391,12 @@ void TQLForm::CheckBox122Click()
                                           FormRegions::ProgramWidth, FormRegions::ProgramHeight);
     m_regions.Panel1->setVisible(!full);
     m_regions.GroupBox64->setVisible(!full);
+}
+
+void TQLForm::grpBaudClick(int rate, bool checked)
+{
+    if (checked && !m_refreshing)
+        m_settings.BaudRate = rate;
 }
 
 void TQLForm::actClearTerminalExecute()

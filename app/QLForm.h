@@ -78,6 +78,8 @@ public:
     void mmoProgramChange();
     void CheckBox122Click();
     void actClearTerminalExecute();
+    // An item of the hidden baud group was chosen.
+    void grpBaudClick(int rate, bool checked);
 
 signals:
     void CurrentSlotChanged(int slot);

@@ -88,8 +88,8 @@ inline QSize EnclosureSize(int kind)
     }
 }
 
-// Slot positions of the normal pictures (the document's slot geometry of the
-// enclosure kinds 0..3); rows beyond the slot count are zero.
+// Slot positions of the normal pictures of the enclosure kinds 0..3, which are
+// also the document's slot geometry; rows beyond the slot count are zero.
 inline SlotPlaces NormalPlaces(int kind)
 {
     SlotPlaces places{};

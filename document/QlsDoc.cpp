@@ -1,6 +1,7 @@
 #include "document/QlsDoc.h"
 
 #include "app/QlError.h"
+#include "document/Artwork.h"
 #include "document/CardCatalog.h"
 
 #include <QFileInfo>
@@ -14,24 +15,19 @@ namespace {
 
 using Geometry = TQlsDoc::Geometry;
 
-Geometry rowGeometry(bool nineteenSlots)
+// The slot places of the enclosure picture of `kind`, each with the widest card
+// it takes: up to six slots in a row, up to its place in a column of four.
+Geometry pictureGeometry(int kind)
 {
-    Geometry rows;
-    for (int i = 1; i <= TQlsDoc::SlotCount; ++i)
-        rows[i - 1] = {9 + 31 * (i - 1), 4, std::min(i, 6), false};
-    if (nineteenSlots)
-        rows[19].x = 608;
-    return rows;
-}
-
-// Columns of four rotated slots starting at (x, y0); the rest stay zero.
-Geometry columnGeometry(std::initializer_list<int> columnXs, int y0)
-{
+    const Artwork::SlotPlaces places = Artwork::NormalPlaces(kind);
     Geometry rows{};
-    int slot = 0;
-    for (int x : columnXs)
-        for (int i = 1; i <= 4; ++i)
-            rows[slot++] = {x, y0 + 31 * (i - 1), i, true};
+    for (int i = 1; i <= TQlsDoc::SlotCount; ++i) {
+        const Artwork::SlotPlace &place = places[i - 1];
+        if (place == Artwork::SlotPlace{})
+            continue;
+        const int maxWidth = place.turned ? (i - 1) % 4 + 1 : std::min(i, 6);
+        rows[i - 1] = {place.x, place.y, maxWidth, place.turned};
+    }
     return rows;
 }
 
@@ -68,10 +64,10 @@ TQlsDoc::TQlsDoc()
 const TQlsDoc::Geometry &TQlsDoc::KindGeometry(int kind)
 {
     static const std::array<Geometry, 4> kinds = {
-        rowGeometry(false),
-        rowGeometry(true),
-        columnGeometry({285, 542}, 3),
-        columnGeometry({263}, 6),
+        pictureGeometry(0),
+        pictureGeometry(1),
+        pictureGeometry(2),
+        pictureGeometry(3),
     };
     if (kind < 0 || kind >= int(kinds.size()))
         throw QlError(QStringLiteral("Enclosure kind %1 has no slot table").arg(kind));
@@ -80,10 +76,9 @@ const TQlsDoc::Geometry &TQlsDoc::KindGeometry(int kind)
 
 int TQlsDoc::EnclosureSlotCount(int kind)
 {
-    static constexpr int counts[EnclosureKindCount] = {20, 19, 8, 4, 2, 1};
     if (kind < 0 || kind >= EnclosureKindCount)
         throw QlError(QStringLiteral("Enclosure kind %1 does not exist").arg(kind));
-    return counts[kind];
+    return Artwork::SlotCount(kind);
 }
 
 int TQlsDoc::checkedSlot(int slot)

@@ -13,7 +13,9 @@
 #include "pages/SWCard.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QSignalBlocker>
+#include <QTabBar>
 #include <QTabWidget>
 
 namespace {
@@ -32,6 +34,22 @@ const CardPage::Names PicturePages[] = {
     {Page::Scalar4, "BackPanelScalar4", "BlockDiagramScalar4", 50},
 };
 
+// The page set `ControlView`. Only the model choice switches its pages: its
+// own tab row lies hidden under the model tabs and takes no focus, and the
+// page-switching keys are left to the window.
+class ControlPages : public QTabWidget
+{
+public:
+    explicit ControlPages(QWidget *parent) : QTabWidget(parent)
+    {
+        setObjectName(QStringLiteral("ControlView"));
+        tabBar()->setFocusPolicy(Qt::NoFocus);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override { event->ignore(); }
+};
+
 constexpr QRect ControlViewRect{6, 16, 651, 321};
 constexpr QRect TabRowRect{6, 16, 651, 25};
 
@@ -46,8 +64,7 @@ CardPageSelection::CardPageSelection(QComboBox *cmboItems, QWidget *grpControls,
     m_items->addItems(CardCatalog::Lines());
     m_items->setEditable(false);
 
-    m_controlView = new QTabWidget(grpControls);
-    m_controlView->setObjectName(QStringLiteral("ControlView"));
+    m_controlView = new ControlPages(grpControls);
     m_controlView->setGeometry(ControlViewRect);
     m_noControl = new NoControlPage(m_items, m_controlView);
     m_pages[static_cast<int>(Page::NoControl)] = m_noControl;

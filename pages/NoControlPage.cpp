@@ -75,6 +75,8 @@ void NoControlPage::ShowCoverPlate()
     m_photo->show();
     m_diagram->hide();
     m_slotPicture->setGeometry(CardPage::RearPanelRect(1));
+    // The page may stay in view from one model to the next.
+    update();
 }
 
 void NoControlPage::ShowNoControls(int slotWidth)
@@ -86,4 +88,5 @@ void NoControlPage::ShowNoControls(int slotWidth)
     m_photo->hide();
     m_diagram->show();
     m_slotPicture->setGeometry(CardPage::RearPanelRect(slotWidth));
+    update();
 }

@@ -1,4 +1,4 @@
-#include "FormFixture.h"
+#include "support/WindowFixture.h"
 
 #include "app/AppInfo.h"
 #include "app/FileDialogs.h"
@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -42,7 +43,7 @@ class TestForm : public QObject
 {
     Q_OBJECT
 
-    FormFixture f;
+    WindowFixture f;
     std::unique_ptr<QTemporaryDir> dir;
 
     QString Path(const char *name) const { return dir->filePath(QLatin1String(name)); }
@@ -62,14 +63,13 @@ private slots:
     {
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(dir->isValid());
-        FormFixture::ClearSettings();
-        f.desktop = FakeDesktop();
+        WindowFixture::ClearSettings();
         f.Start();
     }
     void cleanup()
     {
-        f.form.reset();
-        FormFixture::ClearSettings();
+        f.Stop();
+        WindowFixture::ClearSettings();
     }
 
     void firstRunStartsWithAnEmptyDesign()
@@ -150,6 +150,51 @@ private slots:
         QCOMPARE(settings->value("CommPortNo").toInt(), 2);
         QCOMPARE(settings->value("FontName").toString(), QString("Courier New"));
         QCOMPARE(settings->value("Baud").toInt(), 9600);
+    }
+
+    // The baud preference is shown in a radio group that is never visible;
+    // showing it during a refresh does not change the stored rate.
+    void baudPreference_data()
+    {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("2400") << 2400 << "2400";
+        QTest::newRow("9600") << 9600 << "9600";
+        QTest::newRow("other rate") << 19200 << "9600";
+    }
+    void baudPreference()
+    {
+        QFETCH(int, stored);
+        QFETCH(QString, shown);
+        f.form.reset();
+        OpenSettingsKey()->setValue("Baud", stored);
+        f.Start();
+
+        auto *group = f.Control<QGroupBox>("grpBaud");
+        QVERIFY(!group->isVisible());
+        QStringList items, checked;
+        for (const QRadioButton *item : group->findChildren<QRadioButton *>()) {
+            items << item->text();
+            if (item->isChecked())
+                checked << item->text();
+        }
+        QCOMPARE(items, (QStringList{"1200", "2400", "4800", "9600"}));
+        QCOMPARE(checked, QStringList{shown});
+        f.ClickMenu("mnuTools", "actLock");
+        QCOMPARE(f.form->Settings().BaudRate, stored);
+
+        f.form.reset();
+        QCOMPARE(OpenSettingsKey()->value("Baud").toInt(), stored);
+    }
+
+    void baudChoiceIsWrittenAtExit()
+    {
+        for (QRadioButton *item : f.Control<QGroupBox>("grpBaud")->findChildren<QRadioButton *>())
+            if (item->text() == "1200")
+                item->click();
+        QCOMPARE(f.form->Settings().BaudRate, 1200);
+        f.form.reset();
+        QCOMPARE(OpenSettingsKey()->value("Baud").toInt(), 1200);
     }
 
     // Closing the window with the close box, answering the save query.

@@ -1,9 +1,11 @@
-#include "FormFixture.h"
+#include "support/WindowFixture.h"
 
 #include "support/TestMain.h"
 
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QSignalSpy>
 
 namespace {
@@ -27,16 +29,15 @@ class TestMenus : public QObject
 {
     Q_OBJECT
 
-    FormFixture f;
+    WindowFixture f;
 
 private slots:
     void init()
     {
-        FormFixture::ClearSettings();
-        f.desktop = FakeDesktop();
+        WindowFixture::ClearSettings();
         f.Start();
     }
-    void cleanup() { f.form.reset(); }
+    void cleanup() { f.Stop(); }
 
     void menuOutlines_data()
     {
@@ -61,8 +62,8 @@ private slots:
                "(Program Card Name[F2])|-|Download User Manual|Download Web Page[F12]";
         QTest::newRow("front panel keys")
             << "KeyMenu"
-            << "Read Key|Clear Key|Read All Keys|-|(Read Subroutine)|(Clear Subroutine)|"
-               "Read All Subroutines|-|Clear Programming|Reset[F8]|-|Test Panel|Version[F6]|Help";
+            << "Read Key|Clear Key|Read All Keys|(Read Subroutine)|(Clear Subroutine)|"
+               "Read All Subroutines|Clear Programming|Reset[F8]|Test Panel|Version[F6]|Help";
     }
     void menuOutlines()
     {
@@ -92,6 +93,21 @@ private slots:
             names << entry->objectName();
         names.sort();
         QCOMPARE(names, entries);
+    }
+
+    // The terminal and the program editor report a right click in the
+    // coordinates of their text area: the pop-up opens at the clicked point.
+    void popupOpensAtTheClickedPoint()
+    {
+        auto *editor = f.Control<QPlainTextEdit>("mmoProgram");
+        QMenu *popup = f.form->Menus().Popup("PopupMenu");
+        const QPoint clicked(12, 9);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, clicked,
+                                editor->viewport()->mapToGlobal(clicked));
+        QApplication::sendEvent(editor->viewport(), &event);
+        QVERIFY(QTest::qWaitForWindowExposed(popup));
+        QCOMPARE(popup->pos(), editor->viewport()->mapToGlobal(clicked));
+        popup->close();
     }
 
     // A pop-up's own keys work inside the widget it is attached to; keys of

@@ -81,6 +81,28 @@ private slots:
         QCOMPARE(OpenSettingsKey()->value("CommPortNo").toInt(), 3);
     }
 
+    // Switches are stored as 0/1; a value that is not a number or a
+    // true/false word cannot be read and leaves the switch off.
+    void storedSwitch_data()
+    {
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<bool>("on");
+        QTest::newRow("1") << QVariant(1) << true;
+        QTest::newRow("0") << QVariant(0) << false;
+        QTest::newRow("2") << QVariant(2) << true;
+        QTest::newRow("\"1\"") << QVariant("1") << true;
+        QTest::newRow("true") << QVariant(true) << true;
+        QTest::newRow("\"false\"") << QVariant("false") << false;
+        QTest::newRow("unreadable") << QVariant("on please") << false;
+        QTest::newRow("empty") << QVariant("") << false;
+    }
+    void storedSwitch()
+    {
+        QFETCH(QVariant, stored);
+        OpenSettingsKey()->setValue("AllowCR", stored);
+        QTEST(TOptions::Load().AllowCR, "on");
+    }
+
     void storedOptions()
     {
         const auto settings = OpenSettingsKey();

@@ -6,10 +6,10 @@
 #include "command/UnitExchange.h"
 #include "command/WaitIndicator.h"
 #include "support/FakeDesktop.h"
+#include "support/NamedControls.h"
 #include "support/PtyPair.h"
 #include "support/TestMain.h"
 
-#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -53,16 +53,7 @@ struct Station
     TerminalView *Terminal() { return Find<TerminalView>("txtTerminal"); }
     QString TerminalText() { return Terminal()->toPlainText(); }
     // Picks item `index` of the port list as a user would: open it, click the item.
-    void PickPort(int index)
-    {
-        auto *ports = Find<QComboBox>("ComboPort");
-        ports->showPopup();
-        QAbstractItemView *list = ports->view();
-        QVERIFY(QTest::qWaitForWindowExposed(list->window()));
-        const QRect item = list->visualRect(list->model()->index(index, 0));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
-        QTRY_VERIFY(!list->isVisible());
-    }
+    void PickPort(int index) { PickListItem(Find<QComboBox>("ComboPort"), index); }
 };
 
 // Colour of the character at `position` of the terminal.

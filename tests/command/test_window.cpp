@@ -1,79 +1,30 @@
-#include "app/QLForm.h"
 #include "command/ControlPanel.h"
 #include "command/TerminalView.h"
 #include "command/UnitExchange.h"
 #include "document/CardCatalog.h"
-#include "support/FakeDesktop.h"
-#include "support/PtyPair.h"
 #include "support/TestMain.h"
+#include "support/WindowFixture.h"
 
-#include <QAbstractItemView>
-#include <QAction>
 #include <QComboBox>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
-#include <QSettings>
 #include <QTest>
 
-namespace {
-
-QSettings Settings()
-{
-    return QSettings(QStringLiteral("Korvane"), QStringLiteral("QLSetup"));
-}
-
-} // namespace
-
 // The exchange as wired into the main window.
-class TestWindow : public QObject
+class TestWindow : public QObject, WindowFixture
 {
     Q_OBJECT
 
-    FakeDesktop desktop;
-    std::unique_ptr<TQLForm> form;
-    std::unique_ptr<PtyPair> pty;
-    std::unique_ptr<FarEnd> unit;
-
-    template <typename W>
-    W *Control(const char *name) const
-    {
-        return form->findChild<W *>(QLatin1String(name));
-    }
     QString TerminalText() const { return Control<TerminalView>("txtTerminal")->toPlainText(); }
-
-    void PickPort(int index)
-    {
-        auto *ports = Control<QComboBox>("ComboPort");
-        ports->showPopup();
-        QAbstractItemView *list = ports->view();
-        QVERIFY(QTest::qWaitForWindowExposed(list->window()));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualRect(list->model()->index(index, 0)).center());
-        QTRY_VERIFY(!list->isVisible());
-    }
 
 private slots:
     void init()
     {
-        Settings().clear();
-        pty = std::make_unique<PtyPair>();
-        QVERIFY(pty->Start());
-        unit = std::make_unique<FarEnd>();
-        QVERIFY(unit->Open(pty->FarPath()));
-        Settings().setValue(QStringLiteral("ComDevice1"), pty->NearPath());
-        Settings().setValue(QStringLiteral("AllowSpace"), true);
-        desktop = FakeDesktop();
-        form = std::make_unique<TQLForm>(desktop);
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        ClearSettings();
+        QVERIFY(ConnectUnit());
+        SetSetting(QStringLiteral("AllowSpace"), true);
+        Start();
     }
-    void cleanup()
-    {
-        form.reset();
-        unit.reset();
-        pty.reset();
-    }
+    void cleanup() { Stop(); }
 
     void regionsAreFilled()
     {
@@ -127,12 +78,7 @@ private slots:
     {
         form->SendCommand("[RES]", QString(), QString());
         QCOMPARE(TerminalText(), QStringLiteral("[RES]"));
-        QMenu *tools = Control<QMenu>("mnuTools");
-        QMenuBar *bar = form->menuBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(tools->menuAction()).center());
-        QVERIFY(QTest::qWaitForWindowExposed(tools));
-        QTest::mouseClick(tools, Qt::LeftButton, {},
-                          tools->actionGeometry(Control<QAction>("actClearTerminal")).center());
+        ClickMenu("mnuTools", "actClearTerminal");
         QCOMPARE(TerminalText(), QString());
         QVERIFY(desktop.questions.isEmpty());
     }
@@ -153,7 +99,7 @@ private slots:
     {
         PickPort(1);
         form.reset();
-        QCOMPARE(Settings().value(QStringLiteral("CommPortNo")).toInt(), 1);
+        QCOMPARE(OpenSettingsKey()->value(QStringLiteral("CommPortNo")).toInt(), 1);
         // Closed: the device can be opened again.
         MSCom again;
         again.SetDeviceName(pty->NearPath());

@@ -9,6 +9,7 @@
 #include "pages/CardPageSelection.h"
 #include "pages/ModelTabBar.h"
 #include "support/FakeDesktop.h"
+#include "support/NamedControls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -122,10 +123,7 @@ public:
     template <typename T = QWidget>
     T *find(const QString &name) const
     {
-        T *widget = window.findChild<T *>(name);
-        if (!widget)
-            qFatal("no widget %s", qPrintable(name));
-        return widget;
+        return NamedChild<T>(&window, name);
     }
 
     QPushButton *slotButton(int slot) const
@@ -135,12 +133,7 @@ public:
 
     void clickSlot(int slot) { QTest::mouseClick(slotButton(slot), Qt::LeftButton); }
 
-    // Picks catalog entry `index` in the model list with the arrow keys.
-    void chooseModel(int index)
-    {
-        cmboItems->setCurrentIndex(index == 0 ? 1 : index - 1);
-        QTest::keyClick(cmboItems, index == 0 ? Qt::Key_Up : Qt::Key_Down);
-    }
+    void chooseModel(int index) { ChooseModelWithKeys(cmboItems, index); }
     void chooseModel(const QString &code) { chooseModel(CardCatalog::IndexOfCode(code)); }
 
     QString shownPage() const { return pages->ControlView()->currentWidget()->objectName(); }

@@ -195,6 +195,25 @@ private slots:
         QCOMPARE(m_surface.cmboItems->count(), 98);
     }
 
+    void diagramBoxes_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("left");
+        QTest::newRow("DACard") << "BlockDiagramDA" << 80;
+        QTest::newRow("SWCard") << "BlockDiagramSW" << 136;
+        for (const char *name : {"BlockDiagramMAT1", "BlockDiagramConfigMAT", "AudioPwrBlock",
+                                 "ControlBlock1", "BlockDiagramScalar1", "BlockDiagramScalar2",
+                                 "BlockDiagramScalar3", "BlockDiagramScalar4"})
+            QTest::newRow(name) << QString::fromLatin1(name) << 50;
+    }
+
+    void diagramBoxes()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, left);
+        QCOMPARE(m_surface.find(name)->geometry(), QRect(left, 1, 450, 288));
+    }
+
 private:
     Surface m_surface;
 };

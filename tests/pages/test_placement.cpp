@@ -30,6 +30,21 @@ void keyToTab(ModelTabBar *tabs, int index)
     QTest::keyClick(tabs, Qt::Key_Right);
 }
 
+// Counts the paint events of the widget it watches.
+class PaintCounter : public QObject
+{
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+};
+
 } // namespace
 
 class TestPlacement : public QObject
@@ -176,6 +191,62 @@ private slots:
         QCOMPARE(m_surface->design.doc->CardText(20), line("QL346-130"));
         QCOMPARE(m_surface->shownPage(), QStringLiteral("NoControl"));
         QCOMPARE(m_surface->find(QStringLiteral("EmptySlot"))->geometry(), QRect(568, 12, 62, 260));
+    }
+
+    // The cover-plate page stays in view from one model to the next; its
+    // pictures must still be drawn again for the new model.
+    void coverPlatePicturesFollowTheModel_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::newRow("another cover-plate model") << QStringLiteral("QL357-102");
+        QTest::newRow("model without a page") << QStringLiteral("QL368-201");
+    }
+
+    void coverPlatePicturesFollowTheModel()
+    {
+        QFETCH(QString, code);
+        QCOMPARE(m_surface->shownPage(), QStringLiteral("NoControl"));
+        QWidget *picture = m_surface->find(QStringLiteral("EmptySlot"));
+        QVERIFY(picture->isVisible());
+        QVERIFY(QTest::qWaitForWindowExposed(picture->window()));
+        QCoreApplication::processEvents();
+        PaintCounter paints;
+        picture->installEventFilter(&paints);
+
+        m_surface->chooseModel(code);
+
+        QCOMPARE(m_surface->shownPage(), QStringLiteral("NoControl"));
+        QCOMPARE(picture->geometry(), QRect(599, 12, 31, 260));
+        QTRY_VERIFY(paints.count > 0);
+    }
+
+    // Only the model choice picks the page: the page-switching keys of the
+    // page set would bring up another card's controls.
+    void pageKeysDoNotSwitchPages_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Ctrl+Tab") << int(Qt::Key_Tab) << int(Qt::ControlModifier);
+        QTest::newRow("Ctrl+Shift+Tab") << int(Qt::Key_Backtab) << int(Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::newRow("Ctrl+PageDown") << int(Qt::Key_PageDown) << int(Qt::ControlModifier);
+        QTest::newRow("Ctrl+PageUp") << int(Qt::Key_PageUp) << int(Qt::ControlModifier);
+    }
+
+    void pageKeysDoNotSwitchPages()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        m_surface->chooseModel(QStringLiteral("QL324-101"));
+        auto *output = m_surface->find(QStringLiteral("chkDAOutput1"));
+        output->setFocus();
+        QTRY_VERIFY(output->hasFocus());
+        QTest::keyClick(output, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(m_surface->shownPage(), QStringLiteral("DACard"));
+        QTabWidget *view = m_surface->pages->ControlView();
+        QTest::keyClick(view, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(m_surface->shownPage(), QStringLiteral("DACard"));
+        // The page names under the model tabs cannot be reached with the keyboard.
+        QCOMPARE(view->tabBar()->focusPolicy(), Qt::NoFocus);
     }
 
     void pageIsEnteredAfresh()

@@ -1,55 +1,26 @@
-#include "app/QLForm.h"
 #include "command/UnitExchange.h"
 #include "document/CardCatalog.h"
 #include "document/QlsDoc.h"
-#include "support/FakeDesktop.h"
-#include "support/PtyPair.h"
 #include "support/TestMain.h"
+#include "support/WindowFixture.h"
 
-#include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QComboBox>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
 // The design surface and the amplifier and switcher pages as wired into the
 // main window, with commands observed on the far side of a serial line.
-class TestWindow : public QObject
+class TestWindow : public QObject, WindowFixture
 {
     Q_OBJECT
-
-    FakeDesktop desktop;
-    std::unique_ptr<TQLForm> form;
-    std::unique_ptr<PtyPair> pty;
-    std::unique_ptr<FarEnd> unit;
-
-    template <typename W = QWidget>
-    W *Control(const QString &name) const
-    {
-        W *widget = form->findChild<W *>(name);
-        if (!widget)
-            qFatal("no control %s", qPrintable(name));
-        return widget;
-    }
-
-    void ClickSlot(int slot)
-    {
-        QTest::mouseClick(Control<QPushButton>(QStringLiteral("btnCard%1").arg(slot)), Qt::LeftButton);
-    }
-
-    // Picks a model in the list with the arrow keys.
-    void ChooseModel(const char *code)
-    {
-        auto *items = Control<QComboBox>(QStringLiteral("cmboItems"));
-        const int index = CardCatalog::IndexOfCode(QString::fromLatin1(code));
-        items->setCurrentIndex(index - 1);
-        QTest::keyClick(items, Qt::Key_Down);
-    }
 
     void Tick(const char *name)
     {
@@ -58,43 +29,14 @@ class TestWindow : public QObject
         QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(6, control->height() / 2));
     }
 
-    void PickPort(int index)
-    {
-        auto *ports = Control<QComboBox>(QStringLiteral("ComboPort"));
-        ports->showPopup();
-        QAbstractItemView *list = ports->view();
-        QVERIFY(QTest::qWaitForWindowExposed(list->window()));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualRect(list->model()->index(index, 0)).center());
-        QTRY_VERIFY(!list->isVisible());
-    }
-
-    QString ShownPage() const
-    {
-        return Control<QTabWidget>(QStringLiteral("ControlView"))->currentWidget()->objectName();
-    }
-
 private slots:
     void init()
     {
-        QSettings settings(QStringLiteral("Korvane"), QStringLiteral("QLSetup"));
-        settings.clear();
-        pty = std::make_unique<PtyPair>();
-        QVERIFY(pty->Start());
-        unit = std::make_unique<FarEnd>();
-        QVERIFY(unit->Open(pty->FarPath()));
-        settings.setValue(QStringLiteral("ComDevice1"), pty->NearPath());
-        desktop = FakeDesktop();
-        form = std::make_unique<TQLForm>(desktop);
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        ClearSettings();
+        QVERIFY(ConnectUnit());
+        Start();
     }
-    void cleanup()
-    {
-        form.reset();
-        unit.reset();
-        pty.reset();
-    }
+    void cleanup() { Stop(); }
 
     void startsWithSlot20AndTheCoverPlate()
     {
@@ -187,6 +129,22 @@ private slots:
         QCOMPARE(ShownPage(), QStringLiteral("SWCard"));
         QCOMPARE(Control<QComboBox>(QStringLiteral("cmboItems"))->currentIndex(),
                  CardCatalog::IndexOfCode("QL335-100"));
+    }
+
+    // The right mouse button on the model tabs and anywhere on a card page
+    // brings up the card menu.
+    void cardAreaHasTheCardMenu()
+    {
+        ClickSlot(5);
+        ChooseModel("QL324-101");
+        auto *menu = Control<QMenu>(QStringLiteral("PopUpStatus"));
+        for (const char *name : {"CardControl", "chkDAOutput2", "BlockDiagramDA"}) {
+            QWidget *target = Control(QString::fromLatin1(name));
+            QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(4, 4), target->mapToGlobal(QPoint(4, 4)));
+            QApplication::sendEvent(target, &event);
+            QVERIFY2(menu->isVisible(), name);
+            menu->hide();
+        }
     }
 
     void viewLayoutTurnsViewFrontOff()

@@ -1,6 +1,5 @@
 #include "document/Artwork.h"
 #include "document/CardCatalog.h"
-#include "document/QlsDoc.h"
 #include "support/TestMain.h"
 
 #include <QFileInfo>
@@ -81,15 +80,27 @@ private slots:
         QCOMPARE(Artwork::SlotCount(5), 1);
     }
 
-    void slotTablesAgreeWithTheDocument()
+    // The one slot table places every slot's card wholly inside its picture,
+    // clear of the other slots.
+    void slotPlacesFitTheirPictures()
     {
+        const QSize upright(Artwork::CardWidth(1), 255);
         for (int kind = 0; kind < 4; ++kind) {
+            const QRect picture(QPoint(0, 0), Artwork::EnclosureSize(kind));
             const Artwork::SlotPlaces places = Artwork::NormalPlaces(kind);
-            for (int slot = 1; slot <= 20; ++slot) {
-                const TSlotPlace &row = TQlsDoc::KindGeometry(kind)[slot - 1];
-                QCOMPARE(places[slot - 1], (Artwork::SlotPlace{row.x, row.y, row.Rotated}));
+            QList<QRect> taken;
+            for (int slot = 1; slot <= Artwork::SlotCount(kind); ++slot) {
+                const Artwork::SlotPlace &place = places[slot - 1];
+                const QRect area = place.turned ? QRect(QPoint(place.x - upright.height(), place.y),
+                                                        upright.transposed())
+                                                : QRect(QPoint(place.x, place.y), upright);
+                const QByteArray where = QByteArray("kind ") + QByteArray::number(kind) + " slot "
+                                         + QByteArray::number(slot);
+                QVERIFY2(picture.contains(area), where);
+                for (const QRect &other : taken)
+                    QVERIFY2(!area.intersects(other), where);
+                taken << area;
             }
-            QCOMPARE(Artwork::SlotCount(kind), TQlsDoc::EnclosureSlotCount(kind));
         }
     }
 

@@ -60,15 +60,19 @@ private slots:
         QTest::addColumn<int>("slot");
         QTest::addColumn<QString>("code");
         QTest::addColumn<int>("lowest");
-        QTest::newRow("20 slots, slot 1") << 0 << 1 << "QL324-100" << 1;
-        QTest::newRow("20 slots, slot 20") << 0 << 20 << "QL324-100" << 20;
-        QTest::newRow("20 slots, four wide in 6") << 0 << 6 << "QL346-112" << 3;
-        QTest::newRow("19 slots, two wide in 19") << 1 << 19 << "QL324-103" << 18;
-        QTest::newRow("8 slots, slot 3 turned") << 2 << 3 << "QL335-100" << 3;
-        QTest::newRow("8 slots, two wide in 8 turned") << 2 << 8 << "QL346-102" << 7;
-        QTest::newRow("8 slots, slot 5 turned") << 2 << 5 << "QL379-102" << 5;
-        QTest::newRow("4 slots, four wide turned") << 3 << 4 << "QL346-112" << 1;
-        QTest::newRow("4 slots, slot 2 turned") << 3 << 2 << "QL415-104" << 2;
+        QTest::addColumn<bool>("highResolution");
+        QTest::newRow("20 slots, slot 1") << 0 << 1 << "QL324-100" << 1 << false;
+        QTest::newRow("20 slots, slot 20") << 0 << 20 << "QL324-100" << 20 << false;
+        QTest::newRow("20 slots, four wide in 6") << 0 << 6 << "QL346-112" << 3 << false;
+        QTest::newRow("19 slots, two wide in 19") << 1 << 19 << "QL324-103" << 18 << false;
+        QTest::newRow("8 slots, slot 3 turned") << 2 << 3 << "QL335-100" << 3 << false;
+        QTest::newRow("8 slots, two wide in 8 turned") << 2 << 8 << "QL346-102" << 7 << false;
+        QTest::newRow("8 slots, slot 5 turned") << 2 << 5 << "QL379-102" << 5 << false;
+        QTest::newRow("4 slots, four wide turned") << 3 << 4 << "QL346-112" << 1 << false;
+        QTest::newRow("4 slots, slot 2 turned") << 3 << 2 << "QL415-104" << 2 << false;
+        QTest::newRow("high resolution, 4 slots, turned") << 3 << 3 << "QL324-113" << 3 << true;
+        QTest::newRow("high resolution, 8 slots, two wide turned") << 2 << 6 << "QL324-103" << 5 << true;
+        QTest::newRow("high resolution, 20 slots, upright") << 0 << 2 << "QL335-102" << 1 << true;
     }
 
     void cardAtItsLowestSlot()
@@ -77,15 +81,24 @@ private slots:
         QFETCH(int, slot);
         QFETCH(QString, code);
         QFETCH(int, lowest);
+        QFETCH(bool, highResolution);
+        const int scale = highResolution ? Artwork::HiResScale : 1;
+        const int pitch = highResolution ? 247 : 31;
         TQlsDoc doc;
         doc.SetEnclosure(kind);
         doc.PlaceCard(slot, LineOf(code));
-        const QImage picture = EnclosurePicture::RenderPicture(doc, false);
-        QCOMPARE(picture.size(), Artwork::EnclosureSize(kind));
+        const QImage picture = EnclosurePicture::RenderPicture(doc, highResolution);
+        QCOMPARE(picture.size(), Artwork::EnclosureSize(kind) * scale);
 
-        const Artwork::SlotPlace place = Artwork::NormalPlaces(kind)[lowest - 1];
-        const QImage expected = AsPlaced(Artwork::Picture(code), place.turned);
-        QVERIFY(ShowsCard(picture, place, expected, CardCatalog::SlotWidth(code), 31));
+        const Artwork::SlotPlaces places =
+            highResolution ? Artwork::HiResPlaces(kind) : Artwork::NormalPlaces(kind);
+        const Artwork::SlotPlace place = places[lowest - 1];
+        const QImage card = highResolution ? Artwork::HiResPicture(code) : Artwork::Picture(code);
+        const QImage expected = AsPlaced(card, place.turned);
+        if (highResolution)
+            QCOMPARE(expected.height(),
+                     place.turned ? Artwork::CardWidth(CardCatalog::SlotWidth(code)) * 8 : 255 * 8);
+        QVERIFY(ShowsCard(picture, place, expected, CardCatalog::SlotWidth(code), pitch));
     }
 
     void emptySlotsShowCovers()
@@ -164,34 +177,6 @@ private slots:
                 QFAIL(qPrintable(error.message()));
             }
         }
-    }
-
-    void highResolution_data()
-    {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<int>("slot");
-        QTest::addColumn<QString>("code");
-        QTest::addColumn<int>("lowest");
-        QTest::newRow("4 slots, turned") << 3 << 3 << "QL324-113" << 3;
-        QTest::newRow("8 slots, two wide turned") << 2 << 6 << "QL324-103" << 5;
-        QTest::newRow("20 slots, upright") << 0 << 2 << "QL335-102" << 1;
-    }
-
-    void highResolution()
-    {
-        QFETCH(int, kind);
-        QFETCH(int, slot);
-        QFETCH(QString, code);
-        QFETCH(int, lowest);
-        TQlsDoc doc;
-        doc.SetEnclosure(kind);
-        doc.PlaceCard(slot, LineOf(code));
-        const QImage picture = EnclosurePicture::RenderPicture(doc, true);
-        QCOMPARE(picture.size(), Artwork::EnclosureSize(kind) * Artwork::HiResScale);
-        const Artwork::SlotPlace place = Artwork::HiResPlaces(kind)[lowest - 1];
-        const QImage expected = AsPlaced(Artwork::HiResPicture(code), place.turned);
-        QCOMPARE(expected.height(), place.turned ? Artwork::CardWidth(CardCatalog::SlotWidth(code)) * 8 : 255 * 8);
-        QVERIFY(ShowsCard(picture, place, expected, CardCatalog::SlotWidth(code), 247));
     }
 
     void highResolutionPlaces()
