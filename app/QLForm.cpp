@@ -30,6 +30,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+#include <algorithm>
+
 const QString TQLForm::SaveQuestion = QStringLiteral("File was modified. Would you like to save it?");
 const QString TQLForm::CouldNotOpenText = QStringLiteral("Could not open document");
 
@@ -269,6 +271,8 @@ void TQLForm::OpenDocument(const QString &path)
         m_desktop.ShowError(error.message());
         return;
     }
+    // A slot beyond the opened enclosure does not exist: its last slot becomes current.
+    SetCurrentSlot(std::min(m_currentSlot, m_doc->SlotCountOfEnclosure()));
     RefreshFromDocument();
     SetDocumentCaption(m_doc->InfoField(TQlsDoc::FILENAME));
 }

@@ -131,6 +131,25 @@ private slots:
                  CardCatalog::IndexOfCode("QL335-100"));
     }
 
+    // Slot 20 does not exist in an 8-slot design: its last slot becomes current.
+    void openedSmallerDesignSelectsItsLastSlot()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("rack8.qls"));
+        TQlsDoc saved;
+        saved.SetEnclosure(2);
+        saved.PlaceCard(8, CardCatalog::Lines()[CardCatalog::IndexOfCode("QL324-100")]);
+        saved.SaveToFile(path);
+        desktop.openFileNames.enqueue(path);
+        form->findChild<QAction *>(QStringLiteral("actOpen"))->trigger();
+        QCOMPARE(form->CurrentSlot(), 8);
+        QVERIFY(Control<QPushButton>(QStringLiteral("btnCard8"))->isChecked());
+        QCOMPARE(ShownPage(), QStringLiteral("DACard"));
+        PickPort(1);
+        Tick("chkDAOutput2");
+        QCOMPARE(unit->Read(7), QByteArray("[ON2C8]"));
+    }
+
     // The right mouse button on the model tabs and anywhere on a card page
     // brings up the card menu.
     void cardAreaHasTheCardMenu()
