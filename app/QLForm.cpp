@@ -92,7 +92,8 @@ void TQLForm::ConnectActions()
     connect(m_regions.BaudItems, &QButtonGroup::idToggled, this, &TQLForm::grpBaudClick);
     m_menus.Attach(m_regions.mmoProgram, m_menus.Popup(QStringLiteral("PopupMenu")));
     ConnectExchange();
-    m_designSurface = new DesignSurface(*this, m_exchange->Handlers());
+    m_designSurface =
+        new DesignSurface(*this, {m_exchange->Handlers(), *this, m_desktop, *m_exchange});
     // The model tabs and the card pages share the card menu.
     const CardPageSelection &cardArea = m_designSurface->Pages();
     for (QWidget *area : {static_cast<QWidget *>(cardArea.CardControl()),

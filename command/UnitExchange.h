@@ -5,6 +5,7 @@
 #include "command/CommandTarget.h"
 #include "command/GenericHandlers.h"
 #include "command/TerminalExchange.h"
+#include "command/UnitReplies.h"
 #include "link/MSCom.h"
 
 #include <QObject>
@@ -19,7 +20,10 @@ class QImage;
 // The main window's side of the exchange with the unit, put together: the
 // serial port, the terminal and control regions, command sending, the receive
 // path and the generic handlers of the card pages.
-class UnitExchange : public QObject, public CommandTarget, private CommandContext
+class UnitExchange : public QObject,
+                     public CommandTarget,
+                     public UnitReplies,
+                     private CommandContext
 {
     Q_OBJECT
 
@@ -45,10 +49,10 @@ public:
     bool Sending() const { return m_sender.Sending(); }
     void TerminalWrite(const QString &text, const QColor &colour);
 
-    const QString &LastReply() const { return m_exchange.LastReply(); }
-    void ClearLastReply() { m_exchange.ClearLastReply(); }
-    const QString &ReceivedText() const { return m_exchange.ReceivedText(); }
-    void ClearReceivedText() { m_exchange.ClearReceivedText(); }
+    const QString &LastReply() const override { return m_exchange.LastReply(); }
+    void ClearLastReply() override { m_exchange.ClearLastReply(); }
+    const QString &ReceivedText() const override { return m_exchange.ReceivedText(); }
+    void ClearReceivedText() override { m_exchange.ClearReceivedText(); }
 
     int CommPortNo() const;
     void SelectPort(int n);

@@ -24,14 +24,14 @@ using PageDispatch::Page;
 
 // Pages whose controls are built elsewhere; here they get their pictures.
 const CardPage::Names PicturePages[] = {
-    {Page::MatSWCard1, "BackPanelMAT1", "BlockDiagramMAT1", 50},
-    {Page::MatSWCard2, "BackPanelConfigMAT", "BlockDiagramConfigMAT", 50},
-    {Page::AudioPwrCard, "AudioPwrBack", "AudioPwrBlock", 50},
-    {Page::ControlCard1, "ControlBack1", "ControlBlock1", 50},
-    {Page::Scalar1, "BackPanelScalar1", "BlockDiagramScalar1", 50},
-    {Page::Scalar2, "BackPanelScalar2", "BlockDiagramScalar2", 50},
+    {Page::MatSWCard1, "BackPanelMAT1", "BlockDiagramMAT1", 50, "MatrixBlockDiagram"},
+    {Page::MatSWCard2, "BackPanelConfigMAT", "BlockDiagramConfigMAT", 50, "MatrixBlcokDiagConfig"},
+    {Page::AudioPwrCard, "AudioPwrBack", "AudioPwrBlock", 50, "AudioPowerDiagram"},
+    {Page::ControlCard1, "ControlBack1", "ControlBlock1", 50, "ControlDiagram1"},
+    {Page::Scalar1, "BackPanelScalar1", "BlockDiagramScalar1", 50, "Scalar1BlockConfig", false, 272},
+    {Page::Scalar2, "BackPanelScalar2", "BlockDiagramScalar2", 50, "Scalar2BlockConfig"},
     {Page::Scalar3, "BackPanelScalar3", "BlockDiagramScalar3", 50},
-    {Page::Scalar4, "BackPanelScalar4", "BlockDiagramScalar4", 50},
+    {Page::Scalar4, "BackPanelScalar4", "BlockDiagramScalar4", 50, "Scalar4BlockConfig"},
 };
 
 // The page set `ControlView`. Only the model choice switches its pages: its
@@ -56,9 +56,8 @@ constexpr QRect TabRowRect{6, 16, 651, 25};
 } // namespace
 
 CardPageSelection::CardPageSelection(QComboBox *cmboItems, QWidget *grpControls,
-                                     DesignContext &context, GenericHandlers &handlers,
-                                     Desktop &desktop)
-    : QObject(grpControls), m_items(cmboItems), m_context(context), m_desktop(desktop)
+                                     DesignContext &context, const PageServices &services)
+    : QObject(grpControls), m_items(cmboItems), m_context(context), m_desktop(services.desktop)
 {
     m_items->clear();
     m_items->addItems(CardCatalog::Lines());
@@ -68,8 +67,8 @@ CardPageSelection::CardPageSelection(QComboBox *cmboItems, QWidget *grpControls,
     m_controlView->setGeometry(ControlViewRect);
     m_noControl = new NoControlPage(m_items, m_controlView);
     m_pages[static_cast<int>(Page::NoControl)] = m_noControl;
-    m_pages[static_cast<int>(Page::SWCard)] = new SWCard(m_items, handlers, m_controlView);
-    m_pages[static_cast<int>(Page::DACard)] = new DACard(m_items, handlers, m_controlView);
+    m_pages[static_cast<int>(Page::SWCard)] = new SWCard(m_items, services.handlers, m_controlView);
+    m_pages[static_cast<int>(Page::DACard)] = new DACard(m_items, services.handlers, m_controlView);
     auto *empty = new QWidget(m_controlView);
     empty->setObjectName(PageDispatch::PageName(Page::Empty));
     m_pages[static_cast<int>(Page::Empty)] = empty;

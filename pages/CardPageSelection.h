@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/PageDispatch.h"
+#include "pages/PageServices.h"
 
 #include <QObject>
 
@@ -10,7 +11,6 @@ class CardPage;
 class DesignContext;
 class Desktop;
 class EnclosureView;
-class GenericHandlers;
 class ModelTabBar;
 class NoControlPage;
 class QComboBox;
@@ -25,11 +25,10 @@ class CardPageSelection : public QObject
     Q_OBJECT
 
 public:
-    // Builds the strip and the pages inside `grpControls`; the pages' numbered
-    // controls run `handlers`. Errors of the user's choices are shown
-    // through `desktop`.
+    // Builds the strip and the pages inside `grpControls`; the pages send
+    // through `services`, which also shows the errors of the user's choices.
     CardPageSelection(QComboBox *cmboItems, QWidget *grpControls, DesignContext &context,
-                      GenericHandlers &handlers, Desktop &desktop);
+                      const PageServices &services);
 
     // Handler of the model list; throws QlError when the model does not fit.
     void cmboItemsChange();

@@ -25,7 +25,9 @@ constexpr int PanelMargin = 5;
 } // namespace
 
 DACard::DACard(const QComboBox *models, GenericHandlers &handlers, QWidget *parent)
-    : CardPage({PageDispatch::Page::DACard, "BackPanelDA", "BlockDiagramDA", 80}, models, parent)
+    : CardPage({PageDispatch::Page::DACard, "BackPanelDA", "BlockDiagramDA", 80, "DABlockDiagram",
+                true},
+               models, parent)
 {
     m_panel = new QFrame(this);
     m_panel->setObjectName(QStringLiteral("DAShowPannel"));
@@ -38,6 +40,7 @@ DACard::DACard(const QComboBox *models, GenericHandlers &handlers, QWidget *pare
     m_panel->setGeometry(0, 0, m_sVideoVideo->geometry().right() + LeftEdge, 289);
     m_outputs->BindTo(handlers);
     m_sVideoVideo->BindTo(handlers);
+    SetDiagramCovers({m_panel});
 }
 
 void DACard::LayOut(const PageDispatch::Row &row)
@@ -50,7 +53,7 @@ void DACard::LayOut(const PageDispatch::Row &row)
     m_outputs->setVisible(shown == m_outputs);
     m_sVideoVideo->setVisible(shown == m_sVideoVideo);
     // The panel covers the left of the block diagram exactly as far as its group.
-    m_panel->setVisible(shown);
+    ShowCovered(m_panel, shown);
     if (shown) {
         shown->ShowChannels(row.channels);
         shown->move(LeftEdge, Top);

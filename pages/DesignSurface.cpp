@@ -10,12 +10,11 @@
 #include <QSpinBox>
 #include <QTabWidget>
 
-DesignSurface::DesignSurface(TQLForm &form, GenericHandlers &handlers)
+DesignSurface::DesignSurface(TQLForm &form, const PageServices &services)
     : QObject(&form), m_form(form)
 {
     FormRegions &regions = form.Regions();
-    m_pages = new CardPageSelection(regions.cmboItems, regions.grpControls, *this, handlers,
-                                    form.Ui());
+    m_pages = new CardPageSelection(regions.cmboItems, regions.grpControls, *this, services);
     m_view = new EnclosureView(*this, form.Ui(),
                                {regions.grpCards, regions.cmboEnclosure, regions.CheckBox28,
                                 regions.grpControls, m_pages->ControlView()});

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "document/DesignContext.h"
+#include "pages/PageServices.h"
 
 #include <QObject>
 
 class CardPageSelection;
 class EnclosureView;
-class GenericHandlers;
 class QAbstractButton;
 class QSpinBox;
 class TQLForm;
@@ -20,7 +20,7 @@ class DesignSurface : public QObject, public DesignContext
     Q_OBJECT
 
 public:
-    DesignSurface(TQLForm &form, GenericHandlers &handlers);
+    DesignSurface(TQLForm &form, const PageServices &services);
 
     EnclosureView &View() const { return *m_view; }
     CardPageSelection &Pages() const { return *m_pages; }

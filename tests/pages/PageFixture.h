@@ -2,6 +2,7 @@
 
 #include "command/CommandTarget.h"
 #include "command/GenericHandlers.h"
+#include "command/UnitReplies.h"
 #include "document/CardCatalog.h"
 #include "document/DesignContext.h"
 #include "document/EnclosureView.h"
@@ -66,6 +67,19 @@ public:
     }
 };
 
+// Replies of the unit as a test scripts them.
+class TestReplies : public UnitReplies
+{
+public:
+    QString lastReply;
+    QString receivedText;
+
+    const QString &LastReply() const override { return lastReply; }
+    void ClearLastReply() override { lastReply.clear(); }
+    const QString &ReceivedText() const override { return receivedText; }
+    void ClearReceivedText() override { receivedText.clear(); }
+};
+
 // The window regions the enclosure view and the page selection live in,
 // built and wired as the main window does.
 class Surface
@@ -83,6 +97,7 @@ public:
     TestDesign design;
     RecordingTarget target;
     GenericHandlers handlers{target, desktop};
+    TestReplies replies;
     CardPageSelection *pages;
     EnclosureView *view;
 
@@ -97,7 +112,8 @@ public:
         cmboItems->setObjectName(QStringLiteral("cmboItems"));
         cmboEnclosure->setObjectName(QStringLiteral("cmboEnclosure"));
         viewLayout->setObjectName(QStringLiteral("CheckBox28"));
-        pages = new CardPageSelection(cmboItems, grpControls, design, handlers, desktop);
+        pages = new CardPageSelection(cmboItems, grpControls, design,
+                                      {handlers, target, desktop, replies});
         view = new EnclosureView(design, desktop,
                                  {grpCards, cmboEnclosure, viewLayout, grpControls,
                                   pages->ControlView()});

@@ -214,6 +214,77 @@ private slots:
         QCOMPARE(m_surface.find(name)->geometry(), QRect(left, 1, 450, 288));
     }
 
+    // Each page's block-diagram toggle: place, diagram at start, and what a
+    // check and a clear show and hide.
+    void diagramToggles_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("toggle");
+        QTest::addColumn<QString>("diagram");
+        QTest::addColumn<int>("top");
+        QTest::addColumn<bool>("atStart");
+        QTest::addColumn<QStringList>("covered");
+        QTest::newRow("DACard") << "QL324-100" << "DABlockDiagram" << "BlockDiagramDA" << 270
+                                << true << QStringList{"DAShowPannel"};
+        QTest::newRow("MatSWCard1") << "QL346-112" << "MatrixBlockDiagram" << "BlockDiagramMAT1"
+                                    << 270 << false << QStringList{};
+        QTest::newRow("MatSWCard2") << "QL346-106" << "MatrixBlcokDiagConfig"
+                                    << "BlockDiagramConfigMAT" << 270 << false << QStringList{};
+        QTest::newRow("AudioPwrCard") << "QL382-102" << "AudioPowerDiagram" << "AudioPwrBlock"
+                                      << 270 << false << QStringList{};
+        QTest::newRow("ControlCard1") << "QL415-104" << "ControlDiagram1" << "ControlBlock1" << 270
+                                      << false << QStringList{};
+        QTest::newRow("Scalar1") << "QL357-100" << "Scalar1BlockConfig" << "BlockDiagramScalar1"
+                                 << 272 << false << QStringList{};
+        QTest::newRow("Scalar2") << "QL357-101" << "Scalar2BlockConfig" << "BlockDiagramScalar2"
+                                 << 270 << false << QStringList{};
+        QTest::newRow("Scalar4") << "QL357-103" << "Scalar4BlockConfig" << "BlockDiagramScalar4"
+                                 << 270 << false << QStringList{};
+    }
+
+    void diagramToggles()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, toggle);
+        QFETCH(QString, diagram);
+        QFETCH(int, top);
+        QFETCH(bool, atStart);
+        QFETCH(QStringList, covered);
+        Surface surface;
+        surface.chooseModel(code);
+        auto *box = surface.find<QCheckBox>(toggle);
+        const QWidget *page = surface.pages->ControlView()->currentWidget();
+        QCOMPARE(box->parentWidget(), page);
+        QCOMPARE(box->geometry(), QRect(602, top, 23, 17));
+        QVERIFY(!box->isChecked());
+        QCOMPARE(surface.find(diagram)->isVisibleTo(page), atStart);
+
+        for (const bool checked : {true, false}) {
+            QTest::mouseClick(box, Qt::LeftButton);
+            QCOMPARE(box->isChecked(), checked);
+            QCOMPARE(surface.find(diagram)->isVisibleTo(page), checked);
+            for (const QString &name : covered)
+                QCOMPARE(surface.find(name)->isVisibleTo(page), !checked);
+        }
+    }
+
+    // The output panel follows the model, and stays hidden while the diagram shows.
+    void outputPanelUnderTheDiagram()
+    {
+        Surface surface;
+        surface.chooseModel(QStringLiteral("QL324-100"));
+        auto *box = surface.find<QCheckBox>(QStringLiteral("DABlockDiagram"));
+        const QWidget *panel = surface.find(QStringLiteral("DAShowPannel"));
+        QTest::mouseClick(box, Qt::LeftButton);
+        surface.chooseModel(QStringLiteral("QL324-101"));
+        QVERIFY(!panel->isVisible());
+        surface.chooseModel(QStringLiteral("QL324-105"));
+        QTest::mouseClick(box, Qt::LeftButton);
+        QVERIFY(!panel->isVisible());  // a model without outputs
+        surface.chooseModel(QStringLiteral("QL324-101"));
+        QVERIFY(panel->isVisible());
+    }
+
 private:
     Surface m_surface;
 };

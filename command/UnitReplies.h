@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// What the unit sent, as the readers of replies use it: the piece delivered by
+// the most recent receive event, and everything received since a reader last
+// emptied it.
+class UnitReplies
+{
+public:
+    virtual ~UnitReplies() = default;
+    virtual const QString &LastReply() const = 0;
+    virtual void ClearLastReply() = 0;
+    virtual const QString &ReceivedText() const = 0;
+    virtual void ClearReceivedText() = 0;
+};
