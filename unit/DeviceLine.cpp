@@ -29,5 +29,5 @@ void DeviceLine::PortFailed(QSerialPort::SerialPortError error)
         return;
     const QString message = m_port.errorString();
     m_port.close();
-    emit Lost(QStringLiteral("%1: %2").arg(m_port.portName(), message));
+    emit Lost(QStringLiteral("%1 went away (%2)").arg(m_port.portName(), message));
 }
