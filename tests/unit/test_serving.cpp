@@ -5,8 +5,8 @@
 #include "unit/ReplyFile.h"
 #include "unit/VirtualUnit.h"
 
-// Framing of the line, the group memory and the reply file of qlunit.
-class TestParts : public QObject
+// What qlunit serves: framing of the line, the group memory and the reply file.
+class TestServing : public QObject
 {
     Q_OBJECT
 
@@ -137,5 +137,5 @@ private slots:
     }
 };
 
-QL_REGISTER_TEST(TestParts)
-#include "test_parts.moc"
+QL_REGISTER_TEST(TestServing)
+#include "test_serving.moc"
