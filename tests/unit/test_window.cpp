@@ -1,11 +1,14 @@
 #include "command/ControlTags.h"
 #include "command/TerminalView.h"
 #include "command/UnitExchange.h"
+#include "controller/IrLearner.h"
 #include "support/TestMain.h"
 #include "support/UnitProcess.h"
 #include "support/WindowFixture.h"
+#include "unit/IrEncoder.h"
 
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QPushButton>
 
 // The main window on COM1 with qlunit at the far end of the line.
@@ -15,23 +18,30 @@ class TestUnitWindow : public QObject, WindowFixture
 
     std::unique_ptr<UnitProcess> m_unit;
 
-private slots:
-    void init()
+    // Starts qlunit with `arguments` and the window on COM1 behind it.
+    void Serve(const QStringList &arguments)
     {
-        ClearSettings();
-        m_unit = std::make_unique<UnitProcess>(QStringList{QStringLiteral("--raw")});
+        m_unit = std::make_unique<UnitProcess>(arguments);
         QVERIFY(m_unit->Start());
         SetSetting(QStringLiteral("ComDevice1"), m_unit->DevicePath());
         Start();
         PickPort(1);
         QCOMPARE(form->Exchange().CommPortNo(), 1);
     }
-    void cleanup()
+    void Unserve()
     {
         Stop();
         QVERIFY(m_unit->Stop());
         m_unit.reset();
     }
+
+private slots:
+    void init()
+    {
+        ClearSettings();
+        Serve({QStringLiteral("--raw")});
+    }
+    void cleanup() { Unserve(); }
 
     void typedCommandIsLoggedAndAnswered()
     {
@@ -75,6 +85,37 @@ private slots:
         QVERIFY(m_unit->WaitForLogged("command", 1));
         QCOMPARE(m_unit->Logged("read"), (QStringList{"[I3", "O5C5]"}));
         QCOMPARE(m_unit->Logged("command"), QStringList{"[I3O5C5]"});
+    }
+
+    void learnsTheUnitsIrCode()
+    {
+        const QString bits = QStringLiteral("01000000 00000100 00000001 00000000 10111100 10111101");
+        Unserve();
+        Serve({QStringLiteral("--ir-mode"), QStringLiteral("2"), QStringLiteral("--ir-bits"), bits,
+               QStringLiteral("--ir-delay"), QStringLiteral("1000")});
+        ClickSlot(5);
+        ChooseModel("QL415-104");
+        QTest::mouseClick(Control("RadioButton327"), Qt::LeftButton);
+
+        // The program listens on the virtual clock; during its first listening
+        // pause the unit's answer is given the real second it takes.
+        const qsizetype streamSize = IrEncoder::Encode(bits, 2).size();
+        desktop.onSleep = [this, streamSize, waited = false, last = desktop.sleptMs]() mutable {
+            const qint64 slept = desktop.sleptMs - std::exchange(last, desktop.sleptMs);
+            if (waited || slept != IrLearner::ListenStepMs)
+                return;
+            waited = true;
+            QVERIFY(m_unit->WaitForLogged("answer", 1));
+            QVERIFY(QTest::qWaitFor(
+                [&] { return form->Exchange().ReceivedText().size() >= streamSize; }));
+        };
+        desktop.yesNoAnswers.enqueue(true);
+        QTest::mouseClick(Control("LearnIR"), Qt::LeftButton);
+
+        QCOMPARE(m_unit->Logged("command"), QStringList{"[LEARNIRC5]"});
+        QCOMPARE(desktop.informed, QStringList());
+        QCOMPARE(Control<QLineEdit>("SaveData")->text(), bits);
+        QVERIFY(Control<QCheckBox>("ModeChk2")->isChecked());
     }
 };
 
