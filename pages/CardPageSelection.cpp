@@ -7,11 +7,15 @@
 #include "document/DesignContext.h"
 #include "document/EnclosureView.h"
 #include "document/QlsDoc.h"
+#include "pages/AudioPwrCard.h"
 #include "pages/CardPage.h"
 #include "pages/DACard.h"
 #include "pages/ModelTabBar.h"
 #include "pages/NoControlPage.h"
 #include "pages/SWCard.h"
+#include "pages/Scalar1.h"
+#include "pages/Scalar2.h"
+#include "pages/Scalar4.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -27,11 +31,7 @@ using PageDispatch::Page;
 const CardPage::Names PicturePages[] = {
     {Page::MatSWCard1, "BackPanelMAT1", "BlockDiagramMAT1", 50, "MatrixBlockDiagram"},
     {Page::MatSWCard2, "BackPanelConfigMAT", "BlockDiagramConfigMAT", 50, "MatrixBlcokDiagConfig"},
-    {Page::AudioPwrCard, "AudioPwrBack", "AudioPwrBlock", 50, "AudioPowerDiagram"},
-    {Page::Scalar1, "BackPanelScalar1", "BlockDiagramScalar1", 50, "Scalar1BlockConfig", false, 272},
-    {Page::Scalar2, "BackPanelScalar2", "BlockDiagramScalar2", 50, "Scalar2BlockConfig"},
     {Page::Scalar3, "BackPanelScalar3", "BlockDiagramScalar3", 50},
-    {Page::Scalar4, "BackPanelScalar4", "BlockDiagramScalar4", 50, "Scalar4BlockConfig"},
 };
 
 // The page set `ControlView`. Only the model choice switches its pages: its
@@ -67,9 +67,13 @@ CardPageSelection::CardPageSelection(QComboBox *cmboItems, QWidget *grpControls,
     m_controlView->setGeometry(ControlViewRect);
     m_noControl = new NoControlPage(m_items, m_controlView);
     m_pages[static_cast<int>(Page::NoControl)] = m_noControl;
-    m_pages[static_cast<int>(Page::SWCard)] = new SWCard(m_items, services.handlers, m_controlView);
+    m_pages[static_cast<int>(Page::SWCard)] = new SWCard(m_items, services, m_controlView);
     m_pages[static_cast<int>(Page::DACard)] = new DACard(m_items, services.handlers, m_controlView);
     m_pages[static_cast<int>(Page::ControlCard1)] = new ControlCardPage(m_items, services, m_controlView);
+    m_pages[static_cast<int>(Page::AudioPwrCard)] = new AudioPwrCard(m_items, services, m_controlView);
+    m_pages[static_cast<int>(Page::Scalar1)] = new Scalar1(m_items, services, m_controlView);
+    m_pages[static_cast<int>(Page::Scalar2)] = new Scalar2(m_items, services, m_controlView);
+    m_pages[static_cast<int>(Page::Scalar4)] = new Scalar4(m_items, services, m_controlView);
     auto *empty = new QWidget(m_controlView);
     empty->setObjectName(PageDispatch::PageName(Page::Empty));
     m_pages[static_cast<int>(Page::Empty)] = empty;

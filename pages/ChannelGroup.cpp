@@ -53,6 +53,14 @@ void ChannelGroup::ShowChannels(int count)
         channel.control->setVisible(channel.index <= count);
 }
 
+int ChannelGroup::CheckedChannel() const
+{
+    for (const Channel &channel : m_channels)
+        if (channel.control->isChecked())
+            return channel.index;
+    return 0;
+}
+
 void ChannelGroup::BindTo(GenericHandlers &handlers)
 {
     for (const Channel &channel : m_channels)

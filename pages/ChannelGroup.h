@@ -39,6 +39,8 @@ public:
 
     // Shows the first `count` controls of every run and hides the others.
     void ShowChannels(int count);
+    // The checked control's channel (1-based within its run), 0 when none is.
+    int CheckedChannel() const;
     // Clicks on every control of the group run the generic handlers.
     void BindTo(GenericHandlers &handlers);
 

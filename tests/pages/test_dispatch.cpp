@@ -73,12 +73,14 @@ const char *const RearPanels[] = {"EmptySlot", "BackPanelSW", "BackPanelDA", "Ba
                                   "BackPanelScalar1", "BackPanelScalar2", "BackPanelScalar3",
                                   "BackPanelScalar4"};
 
-// Channel controls of a group that are visible (the "All" box not counted).
+// Channel controls of a group that are visible (the "All" box and push
+// buttons not counted).
 int visibleChannels(const QWidget *group)
 {
     int count = 0;
     for (const QAbstractButton *button : group->findChildren<QAbstractButton *>())
-        if (button->isVisibleTo(group) && !button->objectName().endsWith(QLatin1String("All")))
+        if (button->isVisibleTo(group) && button->isCheckable() &&
+            !button->objectName().endsWith(QLatin1String("All")))
             ++count;
     return count;
 }
@@ -231,16 +233,17 @@ private slots:
         QTest::newRow("MatSWCard2") << "QL346-106" << "MatrixBlcokDiagConfig"
                                     << "BlockDiagramConfigMAT" << 270 << false << QStringList{};
         QTest::newRow("AudioPwrCard") << "QL382-102" << "AudioPowerDiagram" << "AudioPwrBlock"
-                                      << 270 << false << QStringList{};
+                                      << 270 << false << QStringList{"GroupBox17"};
         QTest::newRow("ControlCard1") << "QL415-104" << "ControlDiagram1" << "ControlBlock1" << 270
                                       << false
                                       << QStringList{"GroupBox89", "GroupBox88", "GroupBox90"};
         QTest::newRow("Scalar1") << "QL357-100" << "Scalar1BlockConfig" << "BlockDiagramScalar1"
-                                 << 272 << false << QStringList{};
+                                 << 272 << false << QStringList{"ZoomControl", "GroupBox32"};
         QTest::newRow("Scalar2") << "QL357-101" << "Scalar2BlockConfig" << "BlockDiagramScalar2"
-                                 << 270 << false << QStringList{};
+                                 << 270 << false << QStringList{"Control", "GroupBox18"};
         QTest::newRow("Scalar4") << "QL357-103" << "Scalar4BlockConfig" << "BlockDiagramScalar4"
-                                 << 270 << false << QStringList{};
+                                 << 270 << false
+                                 << QStringList{"GroupBox1", "GroupBox2", "GroupBox3"};
     }
 
     void diagramToggles()
