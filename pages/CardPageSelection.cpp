@@ -8,6 +8,8 @@
 #include "document/QlsDoc.h"
 #include "pages/CardPage.h"
 #include "pages/DACard.h"
+#include "pages/MatSWCard1.h"
+#include "pages/MatSWCard2.h"
 #include "pages/ModelTabBar.h"
 #include "pages/NoControlPage.h"
 #include "pages/SWCard.h"
@@ -24,8 +26,6 @@ using PageDispatch::Page;
 
 // Pages whose controls are built elsewhere; here they get their pictures.
 const CardPage::Names PicturePages[] = {
-    {Page::MatSWCard1, "BackPanelMAT1", "BlockDiagramMAT1", 50, "MatrixBlockDiagram"},
-    {Page::MatSWCard2, "BackPanelConfigMAT", "BlockDiagramConfigMAT", 50, "MatrixBlcokDiagConfig"},
     {Page::AudioPwrCard, "AudioPwrBack", "AudioPwrBlock", 50, "AudioPowerDiagram"},
     {Page::ControlCard1, "ControlBack1", "ControlBlock1", 50, "ControlDiagram1"},
     {Page::Scalar1, "BackPanelScalar1", "BlockDiagramScalar1", 50, "Scalar1BlockConfig", false, 272},
@@ -69,6 +69,8 @@ CardPageSelection::CardPageSelection(QComboBox *cmboItems, QWidget *grpControls,
     m_pages[static_cast<int>(Page::NoControl)] = m_noControl;
     m_pages[static_cast<int>(Page::SWCard)] = new SWCard(m_items, services.handlers, m_controlView);
     m_pages[static_cast<int>(Page::DACard)] = new DACard(m_items, services.handlers, m_controlView);
+    m_pages[static_cast<int>(Page::MatSWCard1)] = new MatSWCard1(m_items, services, m_controlView);
+    m_pages[static_cast<int>(Page::MatSWCard2)] = new MatSWCard2(m_items, services, m_controlView);
     auto *empty = new QWidget(m_controlView);
     empty->setObjectName(PageDispatch::PageName(Page::Empty));
     m_pages[static_cast<int>(Page::Empty)] = empty;

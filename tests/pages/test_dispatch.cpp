@@ -227,9 +227,10 @@ private slots:
         QTest::newRow("DACard") << "QL324-100" << "DABlockDiagram" << "BlockDiagramDA" << 270
                                 << true << QStringList{"DAShowPannel"};
         QTest::newRow("MatSWCard1") << "QL346-112" << "MatrixBlockDiagram" << "BlockDiagramMAT1"
-                                    << 270 << false << QStringList{};
+                                    << 270 << false << QStringList{"MatrixShowPannel"};
         QTest::newRow("MatSWCard2") << "QL346-106" << "MatrixBlcokDiagConfig"
-                                    << "BlockDiagramConfigMAT" << 270 << false << QStringList{};
+                                    << "BlockDiagramConfigMAT" << 270 << false
+                                    << QStringList{"AdjustableMatrix"};
         QTest::newRow("AudioPwrCard") << "QL382-102" << "AudioPowerDiagram" << "AudioPwrBlock"
                                       << 270 << false << QStringList{};
         QTest::newRow("ControlCard1") << "QL415-104" << "ControlDiagram1" << "ControlBlock1" << 270
