@@ -1,5 +1,6 @@
 #include "PageFixture.h"
 
+#include "document/Artwork.h"
 #include "document/CardCatalog.h"
 #include "pages/CardPage.h"
 #include "pages/NoControlPage.h"
@@ -147,6 +148,14 @@ private slots:
             if (name == QLatin1String("DAOnOff2") || name == QLatin1String("SWOnOff2") ||
                 name == QLatin1String("SWOnOff3") || name == QLatin1String("SWOnOff4"))
                 QCOMPARE(m_surface.find<QWidget>(name)->x(), 9);
+        }
+
+        if (page == QLatin1String("DACard")) {
+            // The output panel stays within the blank strip of the diagram under it.
+            const QWidget *panel = m_surface.find(QStringLiteral("DAShowPannel"));
+            if (panel->isVisibleTo(pageWidget))
+                QVERIFY(panel->geometry().right() < m_surface.find(QStringLiteral("BlockDiagramDA"))->x() +
+                                                        Artwork::DiagramPanelStrip);
         }
 
         if (page == QLatin1String("NoControl")) {
