@@ -17,6 +17,9 @@ inline constexpr int HiResScale = 8;
 inline constexpr int CardHeight = 255;
 inline constexpr int DiagramHeight = 287;
 inline constexpr int DiagramWidth = 423;
+// Blank left strip of the block diagrams of the distribution amplifier page,
+// whose output panel covers it.
+inline constexpr int DiagramPanelStrip = 56;
 
 inline const QString SlotCover = QStringLiteral("QL508-101");
 inline const QString WaitBusy = QStringLiteral("WaitBusy");

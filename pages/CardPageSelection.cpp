@@ -10,6 +10,8 @@
 #include "pages/AudioPwrCard.h"
 #include "pages/CardPage.h"
 #include "pages/DACard.h"
+#include "pages/MatSWCard1.h"
+#include "pages/MatSWCard2.h"
 #include "pages/ModelTabBar.h"
 #include "pages/NoControlPage.h"
 #include "pages/SWCard.h"
@@ -27,12 +29,8 @@ namespace {
 
 using PageDispatch::Page;
 
-// Pages whose controls are built elsewhere; here they get their pictures.
-const CardPage::Names PicturePages[] = {
-    {Page::MatSWCard1, "BackPanelMAT1", "BlockDiagramMAT1", 50, "MatrixBlockDiagram"},
-    {Page::MatSWCard2, "BackPanelConfigMAT", "BlockDiagramConfigMAT", 50, "MatrixBlcokDiagConfig"},
-    {Page::Scalar3, "BackPanelScalar3", "BlockDiagramScalar3", 50},
-};
+// The scaler page that no model uses shows only its pictures.
+const CardPage::Names Scalar3Names = {Page::Scalar3, "BackPanelScalar3", "BlockDiagramScalar3", 50};
 
 // The page set `ControlView`. Only the model choice switches its pages: its
 // own tab row lies hidden under the model tabs and takes no focus, and the
@@ -69,6 +67,8 @@ CardPageSelection::CardPageSelection(QComboBox *cmboItems, QWidget *grpControls,
     m_pages[static_cast<int>(Page::NoControl)] = m_noControl;
     m_pages[static_cast<int>(Page::SWCard)] = new SWCard(m_items, services, m_controlView);
     m_pages[static_cast<int>(Page::DACard)] = new DACard(m_items, services.handlers, m_controlView);
+    m_pages[static_cast<int>(Page::MatSWCard1)] = new MatSWCard1(m_items, services, m_controlView);
+    m_pages[static_cast<int>(Page::MatSWCard2)] = new MatSWCard2(m_items, services, m_controlView);
     m_pages[static_cast<int>(Page::ControlCard1)] = new ControlCardPage(m_items, services, m_controlView);
     m_pages[static_cast<int>(Page::AudioPwrCard)] = new AudioPwrCard(m_items, services, m_controlView);
     m_pages[static_cast<int>(Page::Scalar1)] = new Scalar1(m_items, services, m_controlView);
@@ -77,8 +77,7 @@ CardPageSelection::CardPageSelection(QComboBox *cmboItems, QWidget *grpControls,
     auto *empty = new QWidget(m_controlView);
     empty->setObjectName(PageDispatch::PageName(Page::Empty));
     m_pages[static_cast<int>(Page::Empty)] = empty;
-    for (const CardPage::Names &names : PicturePages)
-        m_pages[static_cast<int>(names.page)] = new CardPage(names, m_items, m_controlView);
+    m_pages[static_cast<int>(Page::Scalar3)] = new CardPage(Scalar3Names, m_items, m_controlView);
     for (QWidget *page : m_pages)
         m_controlView->addTab(page, page->objectName());
 

@@ -1,5 +1,6 @@
 #include "PageFixture.h"
 
+#include "document/Artwork.h"
 #include "document/CardCatalog.h"
 #include "pages/CardPage.h"
 #include "pages/NoControlPage.h"
@@ -151,6 +152,14 @@ private slots:
                 QCOMPARE(m_surface.find<QWidget>(name)->x(), 9);
         }
 
+        if (page == QLatin1String("DACard")) {
+            // The output panel stays within the blank strip of the diagram under it.
+            const QWidget *panel = m_surface.find(QStringLiteral("DAShowPannel"));
+            if (panel->isVisibleTo(pageWidget))
+                QVERIFY(panel->geometry().right() < m_surface.find(QStringLiteral("BlockDiagramDA"))->x() +
+                                                        Artwork::DiagramPanelStrip);
+        }
+
         if (page == QLatin1String("NoControl")) {
             const bool coverPlate = code == QLatin1String("QL508-101") ||
                                     code == QLatin1String("QL357-102");
@@ -229,9 +238,10 @@ private slots:
         QTest::newRow("DACard") << "QL324-100" << "DABlockDiagram" << "BlockDiagramDA" << 270
                                 << true << QStringList{"DAShowPannel"};
         QTest::newRow("MatSWCard1") << "QL346-112" << "MatrixBlockDiagram" << "BlockDiagramMAT1"
-                                    << 270 << false << QStringList{};
+                                    << 270 << false << QStringList{"MatrixShowPannel"};
         QTest::newRow("MatSWCard2") << "QL346-106" << "MatrixBlcokDiagConfig"
-                                    << "BlockDiagramConfigMAT" << 270 << false << QStringList{};
+                                    << "BlockDiagramConfigMAT" << 270 << false
+                                    << QStringList{"AdjustableMatrix"};
         QTest::newRow("AudioPwrCard") << "QL382-102" << "AudioPowerDiagram" << "AudioPwrBlock"
                                       << 270 << false << QStringList{"GroupBox17"};
         QTest::newRow("ControlCard1") << "QL415-104" << "ControlDiagram1" << "ControlBlock1" << 270

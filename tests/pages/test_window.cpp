@@ -69,6 +69,50 @@ private slots:
         QVERIFY(unit->ReadFor(50).isEmpty());
     }
 
+    // The matrix pages' controls, clicked in order on a model in slot 5.
+    void matrixControlsReachTheLine_data()
+    {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<QByteArray>("line");
+        auto row = [](const char *name, const char *model, const char *clicks, const char *line) {
+            QTest::newRow(name) << QString::fromLatin1(model) << QString::fromLatin1(clicks)
+                                << QByteArray(line);
+        };
+        row("crosspoint", "QL346-100", "btnMatrixIn16 btnMatrixOut8", "[I16O8C5]");
+        row("one input, two outputs", "QL346-112", "btnMatrixIn3 btnMatrixOut5 btnMatrixOut16",
+            "[I3O5C5]O16C5]");
+        row("card on and off", "QL346-102", "chkMatrixCard chkMatrixCard", "[ONC5][OFFC5]");
+        row("switch", "QL346-121", "MatrixSwitch1", "[SWC5]");
+        row("in to all out", "QL346-115", "optInToAll12 optInToAll12", "[I12O*C5][I12O*C5]");
+        row("16 x 8 sizes", "QL346-100", "optSize8x4 optSize4x2 optSize16x8",
+            "[MAT8X4C5][MAT4X2C5][MAT16X8C5]");
+        row("16 x 16 sizes", "QL346-112", "optSize8x8 optSize4x4 optSize16x16",
+            "[MAT8X8C5][MAT4X4C5][MAT16X16C5]");
+        row("8 x 16 sizes", "QL346-118", "optSize4x8 optSize2x4 optSize8x16",
+            "[MAT4X8C5][MAT2X4C5][MAT8X16C5]");
+        row("reconfigurable crosspoint", "QL346-106", "btnConfigIn2 btnConfigOut6", "[I2O6C5]");
+        row("split sends nothing", "QL346-107", "Matrix6x2 btnConfigIn6 btnConfigOut1", "[I6O1C5]");
+        row("third input is port 4", "QL346-108", "Matrix3x5 btnConfigIn4 btnConfigOut5", "[I4O5C5]");
+        row("output on and off", "QL346-109", "chkConfigOut3 chkConfigOut3", "[ON3C5][OFF3C5]");
+        row("reconfigurable card and switch", "QL346-106", "chkConfigCard MatrixSwitch2",
+            "[ONC5][SWC5]");
+    }
+
+    void matrixControlsReachTheLine()
+    {
+        QFETCH(QString, model);
+        QFETCH(QString, clicks);
+        QFETCH(QByteArray, line);
+        PickPort(1);
+        ClickSlot(5);
+        ChooseModel(qPrintable(model));
+        for (const QString &name : clicks.split(QLatin1Char(' ')))
+            Tick(qPrintable(name));
+        QCOMPARE(unit->Read(line.size()), line);
+        QVERIFY(unit->ReadFor(50).isEmpty());
+    }
+
     void designingThroughTheWindow()
     {
         ClickSlot(6);

@@ -1,5 +1,6 @@
 #include "document/Artwork.h"
 #include "document/CardCatalog.h"
+#include "pages/PageDispatch.h"
 #include "support/TestMain.h"
 
 #include <QFileInfo>
@@ -49,6 +50,25 @@ private slots:
         }
         QCOMPARE(Artwork::Picture(QStringLiteral("QL324-100BD")).width(), 423);
         QCOMPARE(Artwork::Picture(QStringLiteral("QL324-101BD")).width(), 218);
+    }
+
+    // The amplifier page's output panel lies over the left strip of its
+    // models' diagrams: nothing is drawn there.
+    void amplifierDiagramsKeepTheCoveredStripBlank()
+    {
+        for (const PageDispatch::Row &row : PageDispatch::Rows()) {
+            if (row.page != PageDispatch::Page::DACard)
+                continue;
+            for (const QString &code : row.models) {
+                const QImage diagram = Artwork::Picture(Artwork::BlockDiagramName(code));
+                const QRgb blank = diagram.pixel(0, 0);
+                QVERIFY(qGray(blank) > 240);
+                for (int y = 0; y < diagram.height(); ++y)
+                    for (int x = 0; x < Artwork::DiagramPanelStrip; ++x)
+                        if (diagram.pixel(x, y) != blank)
+                            QFAIL(qPrintable(QStringLiteral("%1 at %2,%3").arg(code).arg(x).arg(y)));
+            }
+        }
     }
 
     void enclosures_data()

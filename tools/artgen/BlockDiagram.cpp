@@ -451,7 +451,10 @@ QSize Size(const CardModel &model)
 void Draw(QPainter &p, const CardModel &model)
 {
     const QSize size = Size(model);
-    const qreal width = size.width();
+    // A left strip that a page's panel covers stays blank; the diagram is
+    // drawn right of it.
+    p.translate(model.diagramInset, 0);
+    const qreal width = size.width() - model.diagramInset;
     p.setPen(QPen(Ink, 1));
     p.setBrush(Qt::white);
     p.drawRect(QRectF(0.5, 0.5, width - 1, size.height() - 1));
@@ -471,8 +474,10 @@ void Draw(QPainter &p, const CardModel &model)
     // Layout: labels and jacks at the sides, the function block in the middle.
     const qreal blockTop = 44, blockBottom = 256;
     const QStringList features = Features(model.description);
-    Frame frame{{}, Ports(model.inputs, blockTop + 22, blockBottom - 8, QStringLiteral("IN")),
-                Ports(model.outputs, blockTop + 22, blockBottom - 8, QStringLiteral("OUT")),
+    // A narrow diagram leaves the direction off its labels to keep room for the block.
+    const bool narrow = width < 200;
+    Frame frame{{}, Ports(model.inputs, blockTop + 22, blockBottom - 8, narrow ? QString() : QStringLiteral("IN")),
+                Ports(model.outputs, blockTop + 22, blockBottom - 8, narrow ? QString() : QStringLiteral("OUT")),
                 features.contains(QLatin1String("OUTPUT CONTROL")) || features.contains(QLatin1String("OUTPUT ON/OFF")),
                 features.contains(QLatin1String("GAIN CONTROL"))};
     const int lines = static_cast<int>(std::max(frame.inputs.size(), frame.outputs.size()));
@@ -494,7 +499,19 @@ void Draw(QPainter &p, const CardModel &model)
     p.setBrush(Fill);
     p.drawRoundedRect(block, 4, 4);
     p.setPen(Maroon);
-    p.setFont(ArtFont(7.5, true));
+    // The caption's longest word fits the block's width.
+    qreal captionSize = 7.5;
+    const QStringList words = model.caption.split(QLatin1Char(' '));
+    auto widest = [&words](qreal size) {
+        const QFontMetricsF metrics(ArtFont(size, true));
+        qreal w = 0;
+        for (const QString &word : words)
+            w = std::max(w, metrics.horizontalAdvance(word));
+        return w;
+    };
+    while (captionSize > 5.5 && widest(captionSize) > block.width() - 6)
+        captionSize -= 0.5;
+    p.setFont(ArtFont(captionSize, true));
     p.drawText(block.adjusted(2, 3, -2, 0), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, model.caption);
 
     switch (model.function) {

@@ -2,6 +2,7 @@
 
 #include "document/Artwork.h"
 #include "document/CardCatalog.h"
+#include "pages/PageDispatch.h"
 
 #include <QHash>
 #include <QRegularExpression>
@@ -194,6 +195,14 @@ QString DescriptionOf(const QString &code)
     return CardCatalog::Lines().at(index).mid(13);
 }
 
+// The output panel of the distribution amplifier page lies over the left
+// strip of its block diagrams.
+int DiagramInset(const QString &code)
+{
+    const PageDispatch::Row *row = PageDispatch::FindRow(CardCatalog::ModelNumber(code));
+    return row && row->page == PageDispatch::Page::DACard ? Artwork::DiagramPanelStrip : 0;
+}
+
 } // namespace
 
 const QList<CardModel> &CardModels()
@@ -204,7 +213,7 @@ const QList<CardModel> &CardModels()
             const QString code = QString::fromLatin1(row.code);
             list.append({code, DescriptionOf(code), CardCatalog::SlotWidth(code), ParseFace(row.face),
                          row.function, QString::fromLatin1(row.caption), ParseSignals(row.inputs),
-                         ParseSignals(row.outputs), row.diagramWidth});
+                         ParseSignals(row.outputs), row.diagramWidth, DiagramInset(code)});
         }
         return list;
     }();

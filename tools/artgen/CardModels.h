@@ -67,6 +67,7 @@ struct CardModel {
     QList<Signal> inputs;
     QList<Signal> outputs;
     int diagramWidth = 0;    // 0: the model has no block diagram
+    int diagramInset = 0;    // blank strip at the diagram's left edge
 };
 
 // Every catalog model and the extra picture codes, in catalog order.

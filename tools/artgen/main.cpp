@@ -3,6 +3,7 @@
 #include "BlockDiagram.h"
 #include "CardFace.h"
 #include "CardModels.h"
+#include "ConfigBoards.h"
 #include "EnclosureArt.h"
 #include "Extras.h"
 #include "document/CardCatalog.h"
@@ -53,6 +54,7 @@ void DrawAll(ArtOutput &out)
     out.AddPicture(Artwork::WaitBusy, icon, Extras::DrawBusy);
     out.AddPicture(Artwork::WaitIdle, icon, Extras::DrawIdle);
     out.AddResourceFile(QStringLiteral("CoverPlate.jpg"), Extras::CoverPlatePhoto(models));
+    ConfigBoards::AddPictures(out);
 }
 
 } // namespace
