@@ -32,7 +32,7 @@ const QList<LevelRow::Spec> Rows = {
 const int Defaults[] = {16, 8, 8, 24, 24, 24};
 constexpr LevelRow::Columns RowColumns{10, 64, 150};
 
-const SwitchBox::Spec Switches[] = {
+const CommandCheckBox::Spec Switches[] = {
     {"chkMute", "Mute", "[MUT1C%c%]", "[MUT0C%c%]", {10, 200}},
     {"chkLoudness", "Loudness", "[LOD1C%c%]", "[LOD0C%c%]", {10, 228}},
 };
@@ -57,8 +57,8 @@ AudioPwrCard::AudioPwrCard(const QComboBox *models, const PageServices &services
     QGroupBox *control = AddGroup("GroupBox17", "Control", {9, 6, 516, 272}, this);
     m_rows = LevelRow::MakeRows(Rows, m_sender, control, RowColumns, 24, 28);
 
-    for (const SwitchBox::Spec &spec : Switches) {
-        auto *box = new SwitchBox(spec, control);
+    for (const CommandCheckBox::Spec &spec : Switches) {
+        auto *box = new CommandCheckBox(spec, control);
         connect(box, &QCheckBox::clicked, this,
                 [this, box] { m_sender.SendCommand(box->Command(), QString(), QString()); });
     }

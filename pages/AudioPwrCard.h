@@ -5,7 +5,7 @@
 
 struct PageServices;
 class LevelRow;
-class SwitchBox;
+class CommandCheckBox;
 
 // Audio mixer and amplifier page, all in "Control" (`GroupBox17`): the volume,
 // tone and input level rows with their "Save" and "Select" buttons, "Mute",

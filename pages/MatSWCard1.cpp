@@ -1,9 +1,8 @@
 #include "pages/MatSWCard1.h"
 
-#include "command/CommandTarget.h"
 #include "command/ControlTags.h"
-#include "command/ErrorReport.h"
 #include "command/GenericHandlers.h"
+#include "pages/MatrixGain.h"
 #include "pages/PageServices.h"
 
 #include <QCheckBox>
@@ -91,7 +90,7 @@ MatSWCard1::MatSWCard1(const QComboBox *models, const PageServices &services, QW
     : CardPage({PageDispatch::Page::MatSWCard1, "BackPanelMAT1", "BlockDiagramMAT1", 50,
                 "MatrixBlockDiagram"},
                models, parent),
-      m_target(services.target), m_desktop(services.desktop)
+      m_sender(services.target, services.desktop)
 {
     m_panel = new QFrame(this);
     m_panel->setObjectName(QStringLiteral("MatrixShowPannel"));
@@ -104,6 +103,9 @@ MatSWCard1::MatSWCard1(const QComboBox *models, const PageServices &services, QW
     BuildCrosspoints(crosspoints, services.handlers);
     BuildOneToAll();
     BuildSizeGroups();
+    m_gain = new MatrixGain(m_sender, m_panel);
+    m_gain->move(InputControlPlace.topLeft());
+    m_gain->hide();
     SetDiagramCovers({m_panel});
 }
 
@@ -180,6 +182,8 @@ void MatSWCard1::LayOut(const PageDispatch::Row &row)
         m_oneToAll[n - 1]->setVisible(n <= qMax(row.outputs, Rows));
     }
     ShowSizeGroup(row);
+    m_gain->ShowInputs(qMax(row.outputs, Rows));
+    m_gain->setVisible(row.inputControl);
     ShowCovered(m_panel, true);
     CardPage::LayOut(row);
 }
@@ -237,5 +241,5 @@ void MatSWCard1::MatrixSize(int number)
 
 void MatSWCard1::Send(const QString &commandTemplate, const QString &value)
 {
-    ReportErrors(m_desktop, [&] { m_target.SendCommand(commandTemplate, QString(), value); });
+    m_sender.SendCommand(commandTemplate, QString(), value);
 }

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "pages/CardPage.h"
+#include "pages/ReportingTarget.h"
 
 #include <QList>
 #include <QRect>
 
-class CommandTarget;
-class Desktop;
 class GenericHandlers;
+class MatrixGain;
 class QAbstractButton;
 class QFrame;
 class QGroupBox;
@@ -15,8 +15,8 @@ class QRadioButton;
 struct PageServices;
 
 // Page of the fixed-size matrices: crosspoint buttons ("IN"/"OUT" halves),
-// "In to all Out", the matrix-size groups, "Card ON/OFF" and "Switch", all on
-// the panel `MatrixShowPannel`.
+// "In to all Out", the matrix-size groups, "Card ON/OFF", "Switch" and, for the
+// audio matrices with gain, "Input Control", all on the panel `MatrixShowPannel`.
 class MatSWCard1 : public CardPage
 {
     Q_OBJECT
@@ -51,9 +51,9 @@ private:
     // stacked from the top.
     void ShowSizeGroup(const PageDispatch::Row &row);
 
-    CommandTarget &m_target;
-    Desktop &m_desktop;
+    ReportingTarget m_sender;
     QFrame *m_panel;
+    MatrixGain *m_gain;
     QList<QAbstractButton *> m_inputs;   // IN 1 ... IN 16
     QList<QAbstractButton *> m_outputs;  // OUT 1 ... OUT 16
     QList<QAbstractButton *> m_oneToAll; // "1" ... "16"

@@ -37,7 +37,7 @@ QList<QRadioButton *> AddOptions(const QList<OptionSpec> &options, QWidget *grou
     return made;
 }
 
-SwitchBox::SwitchBox(const Spec &spec, QWidget *parent)
+CommandCheckBox::CommandCheckBox(const Spec &spec, QWidget *parent)
     : QCheckBox(QString::fromLatin1(spec.caption), parent),
       m_checked(QString::fromLatin1(spec.checkedCommand)),
       m_cleared(QString::fromLatin1(spec.clearedCommand))
@@ -47,7 +47,7 @@ SwitchBox::SwitchBox(const Spec &spec, QWidget *parent)
     setChecked(spec.checked);
 }
 
-QString SwitchBox::Command() const
+QString CommandCheckBox::Command() const
 {
     return isChecked() ? m_checked : m_cleared;
 }

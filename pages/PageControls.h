@@ -29,7 +29,7 @@ QList<QRadioButton *> AddOptions(const QList<OptionSpec> &options, QWidget *grou
                                  GenericHandlers &handlers);
 
 // A check box that stands for one command when checked and another when cleared.
-class SwitchBox : public QCheckBox
+class CommandCheckBox : public QCheckBox
 {
     Q_OBJECT
 
@@ -43,7 +43,7 @@ public:
         bool checked = false;
     };
 
-    SwitchBox(const Spec &spec, QWidget *parent);
+    CommandCheckBox(const Spec &spec, QWidget *parent);
 
     // The command of the present state.
     QString Command() const;

@@ -18,7 +18,7 @@ const QList<LevelRow::Spec> Rows = {
 };
 constexpr LevelRow::Columns RowColumns{10, 62, 180};
 
-const SwitchBox::Spec NTSCPAL = {"NTSCPAL", "NTSC/PAL", "[OUT1C%c%]", "[OUT0C%c%]", {330, 22}};
+const CommandCheckBox::Spec NTSCPAL = {"NTSCPAL", "NTSC/PAL", "[OUT1C%c%]", "[OUT0C%c%]", {330, 22}};
 
 const QList<OptionSpec> Outputs = {
     {"optVideoOut", "Video Out", 5100, {330, 54}, true},
@@ -43,7 +43,7 @@ Scalar1::Scalar1(const QComboBox *models, const PageServices &services, QWidget 
 {
     QGroupBox *control = AddGroup("GroupBox32", "Control", {9, 6, 438, 212}, this);
     LevelRow::MakeRows(Rows, m_sender, control, RowColumns, 24, 30);
-    m_ntscPal = new SwitchBox(NTSCPAL, control);
+    m_ntscPal = new CommandCheckBox(NTSCPAL, control);
     connect(m_ntscPal, &QCheckBox::clicked, this, &Scalar1::NTSCPALClick);
     AddOptions(Outputs, control, services.handlers);
 

@@ -4,7 +4,7 @@
 #include "pages/ReportingTarget.h"
 
 struct PageServices;
-class SwitchBox;
+class CommandCheckBox;
 
 // Scan reducer page: position, size, sharpness and brightness rows, the
 // "NTSC/PAL" box and the output options in "Control" (`GroupBox32`), and the
@@ -20,5 +20,5 @@ private:
     void NTSCPALClick();
 
     ReportingTarget m_sender;
-    SwitchBox *m_ntscPal;
+    CommandCheckBox *m_ntscPal;
 };

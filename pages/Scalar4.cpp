@@ -46,7 +46,7 @@ const QList<OptionSpec> Inputs = {
 };
 
 const struct {
-    SwitchBox::Spec spec;
+    CommandCheckBox::Spec spec;
     bool storable;
 } ControlBoxes[] = {
     {{"chkAspect", "4:3", "[MODEA2C%c%]", "[MODEA1C%c%]", {10, 22}, true}, true},
@@ -99,7 +99,7 @@ Scalar4::Scalar4(const QComboBox *models, const PageServices &services, QWidget 
 
     QGroupBox *control = AddGroup("GroupBox3", "Control", {377, 152, 150, 116}, this);
     for (const auto &box : ControlBoxes) {
-        auto *check = new SwitchBox(box.spec, control);
+        auto *check = new CommandCheckBox(box.spec, control);
         if (!m_aspect)
             m_aspect = check;
         connect(check, &QCheckBox::clicked, this,
@@ -129,7 +129,7 @@ void Scalar4::SwitchAndRecallClick()
         SetControlTag(m_inputs[i], first + i);
 }
 
-void Scalar4::ControlBoxClick(SwitchBox *box, bool storable)
+void Scalar4::ControlBoxClick(CommandCheckBox *box, bool storable)
 {
     if (box == m_aspect)
         box->setText(box->isChecked() ? QStringLiteral("4:3") : QStringLiteral("16:9"));

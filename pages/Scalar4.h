@@ -6,7 +6,7 @@
 struct PageServices;
 class QLabel;
 class QRadioButton;
-class SwitchBox;
+class CommandCheckBox;
 class TACustomSlider;
 
 // Scaler page: input options with "Switch and Recall" (`GroupBox1`), the
@@ -27,7 +27,7 @@ private:
     void SliderMouseUp(int row);
     // Renumbers the input options; sends nothing.
     void SwitchAndRecallClick();
-    void ControlBoxClick(SwitchBox *box, bool storable);
+    void ControlBoxClick(CommandCheckBox *box, bool storable);
     QString Form(const QString &commandTemplate, bool storable) const;
 
     ReportingTarget m_sender;
@@ -36,5 +36,5 @@ private:
     QList<TACustomSlider *> m_sliders;
     QList<QLabel *> m_displays;
     QCheckBox *m_save;
-    SwitchBox *m_aspect = nullptr;
+    CommandCheckBox *m_aspect = nullptr;
 };

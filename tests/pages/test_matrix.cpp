@@ -102,6 +102,13 @@ private slots:
                     shown << option->objectName();
             QCOMPARE(shown, sizes);
         }
+        // "Input Control" of the audio matrices with gain offers an input per "In to all Out" option.
+        const QStringList withGain{"QL393-102", "QL393-103", "QL393-104"};
+        auto *gain = m_surface.find(QStringLiteral("MatrixGain"));
+        QCOMPARE(gain->isVisibleTo(page), withGain.contains(model));
+        QVERIFY(MatSWCard1::InputControlPlace.contains(gain->geometry()));
+        if (withGain.contains(model))
+            QCOMPARE(Offered(m_surface, page, "optGainInput%1", 16), Range(1, toAll));
         QVERIFY(!MatSWCard1::InputControlPlace.intersects(m_surface.find(QStringLiteral("MatrixControl2"))->geometry()));
         auto *panel = m_surface.find<QFrame>(QStringLiteral("MatrixShowPannel"));
         QCOMPARE(panel->frameShape(), QFrame::NoFrame);
