@@ -1,3 +1,4 @@
+#include "app/ApplicationIdentity.h"
 #include "app/QLApplication.h"
 #include "app/QLForm.h"
 #include "app/QtDesktop.h"
@@ -6,6 +7,7 @@ int main(int argc, char *argv[])
 {
     QtDesktop desktop;
     QLApplication app(argc, argv, desktop);
+    ApplicationIdentity::ApplyTo(app);
     TQLForm form(desktop);
     form.show();
     return app.exec();

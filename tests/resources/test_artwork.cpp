@@ -1,9 +1,13 @@
+#include "app/ApplicationIdentity.h"
+#include "app/FormAbout.h"
 #include "document/Artwork.h"
 #include "document/CardCatalog.h"
+#include "support/FakeDesktop.h"
 #include "support/TestMain.h"
 
 #include <QFileInfo>
 #include <QImageReader>
+#include <QLabel>
 
 namespace {
 
@@ -117,6 +121,25 @@ private slots:
     {
         QCOMPARE(QFileInfo(Artwork::HiResPath(QStringLiteral("QL311-102"))).absolutePath(),
                  QCoreApplication::applicationDirPath() + QStringLiteral("/HiResArt"));
+    }
+
+    // Every size is drawn to its own size, on a transparent ground, and the
+    // About box shows the application's icon.
+    void applicationIcon()
+    {
+        const QIcon icon = ApplicationIdentity::Icon();
+        QCOMPARE(icon.availableSizes().size(), qsizetype(ApplicationIdentity::IconSizes.size()));
+        for (const int size : ApplicationIdentity::IconSizes) {
+            const QImage image = icon.pixmap(size, size).toImage();
+            QCOMPARE(image.size(), QSize(size, size));
+            QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+            QCOMPARE(qAlpha(image.pixel(size / 2, size / 2)), 255);
+        }
+        ApplicationIdentity::ApplyTo(*qApp);
+        FakeDesktop desktop;
+        TFormAbout about(desktop, nullptr);
+        const QPixmap shown = about.findChild<QLabel *>(QStringLiteral("Image1"))->pixmap();
+        QCOMPARE(shown.size(), QSize(TFormAbout::IconSize, TFormAbout::IconSize));
     }
 
     void smallPictures()

@@ -1,4 +1,5 @@
 // Draws the program's pictures into the folder given as the only argument.
+#include "AppIcon.h"
 #include "ArtOutput.h"
 #include "BlockDiagram.h"
 #include "CardFace.h"
@@ -53,6 +54,7 @@ void DrawAll(ArtOutput &out)
     out.AddPicture(Artwork::WaitBusy, icon, Extras::DrawBusy);
     out.AddPicture(Artwork::WaitIdle, icon, Extras::DrawIdle);
     out.AddResourceFile(QStringLiteral("CoverPlate.jpg"), Extras::CoverPlatePhoto(models));
+    AppIcon::AddTo(out);
 }
 
 } // namespace
