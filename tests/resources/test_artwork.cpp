@@ -5,9 +5,11 @@
 #include "support/FakeDesktop.h"
 #include "support/TestMain.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QLabel>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -121,6 +123,20 @@ private slots:
     {
         QCOMPARE(QFileInfo(Artwork::HiResPath(QStringLiteral("QL311-102"))).absolutePath(),
                  QCoreApplication::applicationDirPath() + QStringLiteral("/HiResArt"));
+    }
+
+    void installedProgramLooksInItsDataFolder()
+    {
+        QTemporaryDir root;
+        const QString program = root.filePath(QStringLiteral("bin"));
+        QVERIFY(QDir().mkpath(program));
+        const QString installed = Artwork::HiResFolderOf(program);
+        QVERIFY2(installed.startsWith(root.path() + u'/')
+                     && installed.endsWith(QStringLiteral("/qlsetup/HiResArt"))
+                     && !installed.startsWith(program + u'/'),
+                 qPrintable(installed));
+        QVERIFY(QDir().mkpath(program + QStringLiteral("/HiResArt")));
+        QCOMPARE(Artwork::HiResFolderOf(program), program + QStringLiteral("/HiResArt"));
     }
 
     // Every size is drawn to its own size, on a transparent ground, and the
