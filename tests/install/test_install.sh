@@ -72,8 +72,11 @@ pids+=($app)
 
 find_window() { window=$(xdotool search --name "^plant - QLSetup  Ver ${version//./\\.}\$" | head -n1) && [ -n "$window" ]; }
 within 30 find_window || fail "no window shows the opened design"
+menu_open() { [ "$(xdotool search --onlyvisible --pid "$app" | wc -l)" -ge 2 ]; }
 xdotool windowfocus --sync "$window"
-xdotool key --delay 100 alt+f x
+xdotool key alt+f
+within 10 menu_open || fail "Alt+F did not open the File menu"
+xdotool key x
 within 20 bash -c "! kill -0 $app 2>/dev/null" || fail "E&xit did not end the program"
 wait "$app" || fail "the program ended with status $?"
 
