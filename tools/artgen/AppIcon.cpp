@@ -55,7 +55,7 @@ void DrawEars(QPainter &p, const Grid &g)
             p.drawEllipse(QPointF(g(x), g(y)), r * 1.5, r * 1.5);
 }
 
-void DrawCard(QPainter &p, const Grid &g, const QRect &face, QRgb colour)
+void DrawCard(QPainter &p, const QRect &face, QRgb colour)
 {
     QLinearGradient shade(face.topLeft(), face.topRight());
     shade.setColorAt(0, QColor(colour).lighter(125));
@@ -63,13 +63,13 @@ void DrawCard(QPainter &p, const Grid &g, const QRect &face, QRgb colour)
     p.setBrush(shade);
     p.drawRect(face);
 
-    const qreal cx = face.left() + face.width() / 2.0;
-    const qreal led = std::max(0.5, face.width() / 5.0);
     p.setBrush(QColor(0xb8, 0xff, 0x90));
-    if (g.size < 32) {
+    if (face.width() < 5) { // too narrow for a round lamp: a lit top edge
         p.drawRect(QRect(face.left(), face.top(), face.width(), 1));
         return;
     }
+    const qreal cx = face.left() + face.width() / 2.0;
+    const qreal led = face.width() / 5.0;
     p.drawEllipse(QPointF(cx, face.top() + led * 2), led, led);
     if (face.width() < 6)
         return;
@@ -93,7 +93,7 @@ void DrawCards(QPainter &p, const Grid &g, const QRect &bay)
     const int width = (bay.width() - 2 * border - (count - 1) * gap) / count;
     const int left = bay.left() + (bay.width() - count * width - (count - 1) * gap) / 2;
     for (int i = 0; i < count; ++i)
-        DrawCard(p, g,
+        DrawCard(p,
                  QRect(left + i * (width + gap), bay.top() + border, width,
                        bay.height() - 2 * border),
                  CardColours[i]);
@@ -120,8 +120,6 @@ QByteArray EncodePng(const QImage &image)
     return bytes;
 }
 
-} // namespace
-
 QImage Render(int size)
 {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
@@ -144,6 +142,8 @@ QImage Render(int size)
     p.end();
     return image.convertToFormat(QImage::Format_ARGB32);
 }
+
+} // namespace
 
 void AddTo(ArtOutput &out)
 {
