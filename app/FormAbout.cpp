@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
+#include <QIcon>
 #include <QPushButton>
 #include <QUrl>
 
@@ -21,11 +22,13 @@ void TFormAbout::FormCreate()
     setObjectName(QStringLiteral("FormAbout"));
     setWindowTitle(QStringLiteral("About QL Setup"));
 
+    // The application's icon, as large as the three lines beside it.
+    const QIcon applicationIcon = QApplication::windowIcon();
     auto *icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("Image1"));
-    icon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
+    icon->setPixmap(applicationIcon.pixmap(QSize(IconSize, IconSize), devicePixelRatioF()));
     icon->setAlignment(Qt::AlignTop);
-    icon->setVisible(!QApplication::windowIcon().isNull());
+    icon->setVisible(!applicationIcon.isNull());
 
     auto *program = new QLabel(QStringLiteral("QL Setup Program"), this);
     program->setObjectName(QStringLiteral("Label1"));

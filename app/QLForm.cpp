@@ -264,6 +264,11 @@ void TQLForm::actLastDocExecute()
     OpenDocument(m_settings.LastFile);
 }
 
+void TQLForm::OpenAtStart(const QString &path)
+{
+    OpenDocument(path);
+}
+
 void TQLForm::OpenDocument(const QString &path)
 {
     try {

@@ -61,6 +61,9 @@ public:
     // Copies the document into every control, then re-selects CurrentSlot.
     void RefreshFromDocument();
     void SetDocumentCaption(const QString &path);
+    // Opens the design named at start, after the first showing, as Open
+    // would; the save query has nothing to ask of the empty start design.
+    void OpenAtStart(const QString &path);
     // FontName and FontSize of the settings, for the program editor and the terminal.
     QFont EditorFont() const;
 

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace Artwork {
 
@@ -34,7 +35,16 @@ QByteArray CoverPlateJpeg()
 
 QString HiResFolder()
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("HiResArt"));
+    return HiResFolderOf(QCoreApplication::applicationDirPath());
+}
+
+QString HiResFolderOf(const QString &programFolder)
+{
+    const QDir folder(programFolder);
+    const QString beside = folder.filePath(QStringLiteral("HiResArt"));
+    if (QFileInfo(beside).isDir())
+        return beside;
+    return QDir::cleanPath(folder.filePath(QStringLiteral(QL_DATA_FROM_PROGRAM "/HiResArt")));
 }
 
 QString HiResPath(const QString &name)

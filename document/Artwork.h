@@ -9,8 +9,8 @@
 
 // The program's pictures: card faces, block diagrams, enclosures, the slot
 // cover, the wait indicator and the cover-plate photo. Normal pictures are
-// compiled-in resources; high-resolution ones are "HiResArt/<name>.bmp" files
-// beside the executable, drawn at HiResScale times the size.
+// compiled-in resources; high-resolution ones are "<name>.bmp" files in
+// HiResFolder(), drawn at HiResScale times the size.
 namespace Artwork {
 
 inline constexpr int HiResScale = 8;
@@ -38,9 +38,12 @@ QString BlockDiagramName(const QString &code);
 // The cover-plate photo of the NoControl page, as JPEG bytes (empty if absent).
 QByteArray CoverPlateJpeg();
 
-// "<folder of the executable>/HiResArt".
+// HiResFolderOf(the executable's folder).
 QString HiResFolder();
-// "<folder of the executable>/HiResArt/<name>.bmp".
+// "HiResArt" in `programFolder` when it is there (the build tree), else the
+// installed "<data folder>/qlsetup/HiResArt", found relative to `programFolder`.
+QString HiResFolderOf(const QString &programFolder);
+// "<HiResFolder()>/<name>.bmp".
 QString HiResPath(const QString &name);
 // High-resolution picture by name; a null image when the file is missing.
 QImage HiResPicture(const QString &name);

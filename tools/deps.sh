@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Installs the Debian packages needed to build QLSetup (and, with "test", to run its tests).
+# Installs the Debian packages needed to build QLSetup (and, with "test", to run its tests,
+# which also check the installed files and build the Debian package).
 set -euo pipefail
 
 packages=(g++ cmake make pkg-config qt6-base-dev qt6-serialport-dev libjpeg62-turbo-dev libxkbcommon-dev)
 if [ "${1:-}" = test ]; then
     packages+=(socat xvfb xauth xdotool imagemagick poppler-utils fonts-dejavu-core)
+    packages+=(desktop-file-utils shared-mime-info dpkg-dev)
 fi
 
 missing=()

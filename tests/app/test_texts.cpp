@@ -1,8 +1,10 @@
+#include "app/CommandLine.h"
 #include "app/FileFilter.h"
 #include "app/ProgramEditorText.h"
 #include "document/QlsDoc.h"
 #include "support/TestMain.h"
 
+#include <QDir>
 #include <QTest>
 
 class TestTexts : public QObject
@@ -63,6 +65,48 @@ private slots:
     void loneLineEndsBecomeEditorLines()
     {
         QCOMPARE(ProgramEditorText::FromProgram("A\rB\nC"), QString("A\nB\nC"));
+    }
+
+    // Arguments after the program name; a design file is made absolute.
+    void commandLine_data()
+    {
+        const QString here = QDir::currentPath() + u'/';
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("startsWindow");
+        QTest::addColumn<QString>("designFile");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("messageStart");
+        QTest::newRow("nothing") << QStringList() << true << "" << 0 << "";
+        QTest::newRow("relative design") << QStringList{"plant.qls"} << true << here + "plant.qls"
+                                         << 0 << "";
+        QTest::newRow("absolute design") << QStringList{"/d/plant.qls"} << true << "/d/plant.qls"
+                                         << 0 << "";
+        QTest::newRow("file after --") << QStringList{"--", "-x.qls"} << true << here + "-x.qls"
+                                       << 0 << "";
+        QTest::newRow("help") << QStringList{"--help"} << false << "" << 0
+                              << "Usage: QLSetup [options] [file]\n";
+        QTest::newRow("short help") << QStringList{"-h", "plant.qls"} << false << "" << 0
+                                    << "Usage: QLSetup [options] [file]\n";
+        QTest::newRow("version") << QStringList{"--version"} << false << "" << 0
+                                 << "QLSetup 3.0.6\n";
+        QTest::newRow("unknown option") << QStringList{"--frob", "plant.qls"} << false << "" << 2
+                                        << "QLSetup: Unknown option 'frob'.\nUsage: QLSetup";
+        QTest::newRow("two designs") << QStringList{"a.qls", "b.qls"} << false << "" << 2
+                                     << "QLSetup: Only one design file can be opened.\nUsage:";
+    }
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, startsWindow);
+        QFETCH(QString, designFile);
+        QFETCH(int, exitCode);
+        QFETCH(QString, messageStart);
+        const CommandLine line(QStringList{"/usr/bin/QLSetup"} + arguments);
+        QCOMPARE(line.StartsWindow(), startsWindow);
+        QCOMPARE(line.DesignFile(), designFile);
+        QCOMPARE(line.ExitCode(), exitCode);
+        QCOMPARE(line.Message().left(messageStart.size()), messageStart);
+        QCOMPARE(line.Message().isEmpty(), startsWindow);
     }
 };
 

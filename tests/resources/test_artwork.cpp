@@ -1,10 +1,16 @@
+#include "app/ApplicationIdentity.h"
+#include "app/FormAbout.h"
 #include "document/Artwork.h"
 #include "document/CardCatalog.h"
 #include "pages/PageDispatch.h"
+#include "support/FakeDesktop.h"
 #include "support/TestMain.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QLabel>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -137,6 +143,39 @@ private slots:
     {
         QCOMPARE(QFileInfo(Artwork::HiResPath(QStringLiteral("QL311-102"))).absolutePath(),
                  QCoreApplication::applicationDirPath() + QStringLiteral("/HiResArt"));
+    }
+
+    void installedProgramLooksInItsDataFolder()
+    {
+        QTemporaryDir root;
+        const QString program = root.filePath(QStringLiteral("bin"));
+        QVERIFY(QDir().mkpath(program));
+        const QString installed = Artwork::HiResFolderOf(program);
+        QVERIFY2(installed.startsWith(root.path() + u'/')
+                     && installed.endsWith(QStringLiteral("/qlsetup/HiResArt"))
+                     && !installed.startsWith(program + u'/'),
+                 qPrintable(installed));
+        QVERIFY(QDir().mkpath(program + QStringLiteral("/HiResArt")));
+        QCOMPARE(Artwork::HiResFolderOf(program), program + QStringLiteral("/HiResArt"));
+    }
+
+    // Every size is drawn to its own size, on a transparent ground, and the
+    // About box shows the application's icon.
+    void applicationIcon()
+    {
+        const QIcon icon = ApplicationIdentity::Icon();
+        QCOMPARE(icon.availableSizes().size(), qsizetype(ApplicationIdentity::IconSizes.size()));
+        for (const int size : ApplicationIdentity::IconSizes) {
+            const QImage image = icon.pixmap(size, size).toImage();
+            QCOMPARE(image.size(), QSize(size, size));
+            QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+            QCOMPARE(qAlpha(image.pixel(size / 2, size / 2)), 255);
+        }
+        ApplicationIdentity::ApplyTo(*qApp);
+        FakeDesktop desktop;
+        TFormAbout about(desktop, nullptr);
+        const QPixmap shown = about.findChild<QLabel *>(QStringLiteral("Image1"))->pixmap();
+        QCOMPARE(shown.size(), QSize(TFormAbout::IconSize, TFormAbout::IconSize));
     }
 
     void smallPictures()

@@ -1,4 +1,5 @@
 // Draws the program's pictures into the folder given as the only argument.
+#include "AppIcon.h"
 #include "ArtOutput.h"
 #include "BlockDiagram.h"
 #include "CardFace.h"
@@ -55,6 +56,7 @@ void DrawAll(ArtOutput &out)
     out.AddPicture(Artwork::WaitIdle, icon, Extras::DrawIdle);
     out.AddResourceFile(QStringLiteral("CoverPlate.jpg"), Extras::CoverPlatePhoto(models));
     ConfigBoards::AddPictures(out);
+    AppIcon::AddTo(out);
 }
 
 } // namespace

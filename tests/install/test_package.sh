@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Builds the Debian package with cpack and checks its dependencies (from the
+# shared libraries the program links) and its files.
+# Usage: test_package.sh <build folder> <version>
+set -euo pipefail
+build=$1
+version=$2
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+(cd "$build" && cpack -G DEB -B "$work" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; fail "cpack"; }
+package=$work/qlsetup_${version}_$(dpkg --print-architecture).deb
+[ -f "$package" ] || fail "no package $(basename "$package")"
+
+depends=$(dpkg-deb -f "$package" Depends)
+for library in libqt6widgets6 libqt6serialport6 libqt6printsupport6 libjpeg62-turbo libstdc++6; do
+    grep -q "\b$library (>= " <<<"$depends" || fail "Depends lacks $library: $depends"
+done
+
+dpkg-deb -c "$package" | awk '{ print $NF }' >"$work/files"
+for file in ./usr/bin/QLSetup ./usr/share/applications/qlsetup.desktop \
+    ./usr/share/mime/packages/qlsetup.xml ./usr/share/icons/hicolor/256x256/apps/qlsetup.png \
+    ./usr/share/qlsetup/HiResArt/QL311-102.bmp; do
+    grep -qxF "$file" "$work/files" || fail "the package lacks $file"
+done
+echo "package passed: $depends"
