@@ -103,7 +103,7 @@ void QtDesktop::ProcessEvents()
     QCoreApplication::processEvents();
 }
 
-void QtDesktop::OpenUrl(const QUrl &url)
+bool QtDesktop::OpenUrl(const QUrl &url)
 {
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url);
 }
