@@ -35,6 +35,11 @@ QString BlockDiagramName(const QString &code);
 // The cover-plate photo of the NoControl page, as JPEG bytes (empty if absent).
 QByteArray CoverPlateJpeg();
 
+// The maker's logo of the main window and the page setup's orientation pictures.
+inline const QString MakerLogo = QStringLiteral("MakerLogo");
+inline const QString PortraitPage = QStringLiteral("PagePortrait");
+inline const QString LandscapePage = QStringLiteral("PageLandscape");
+
 // "<folder of the executable>/HiResArt".
 QString HiResFolder();
 // "<folder of the executable>/HiResArt/<name>.bmp".

@@ -5,6 +5,7 @@
 #include "CardModels.h"
 #include "EnclosureArt.h"
 #include "Extras.h"
+#include "WindowArt.h"
 #include "document/CardCatalog.h"
 
 #include <QGuiApplication>
@@ -53,6 +54,7 @@ void DrawAll(ArtOutput &out)
     out.AddPicture(Artwork::WaitBusy, icon, Extras::DrawBusy);
     out.AddPicture(Artwork::WaitIdle, icon, Extras::DrawIdle);
     out.AddResourceFile(QStringLiteral("CoverPlate.jpg"), Extras::CoverPlatePhoto(models));
+    WindowArt::AddPictures(out);
 }
 
 } // namespace
