@@ -18,6 +18,9 @@ const QString ReportPrinting::PdfFilter = QStringLiteral("PDF files|*.pdf|All fi
 
 namespace {
 
+// Large enough to read a page of the report.
+constexpr QSize PreviewSize(900, 720);
+
 QString ReportTitle(const TQlsDoc &doc)
 {
     const QString title = doc.DocumentTitle();
@@ -47,6 +50,7 @@ void ReportPrinting::Preview(const TQlsDoc &doc)
     QPrintPreviewDialog preview(&printer, m_window);
     preview.setObjectName(QStringLiteral("PrintPreview"));
     preview.setWindowTitle(QStringLiteral("Print Preview"));
+    preview.resize(PreviewSize);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, [&](QPrinter *target) {
         ReportErrors(m_desktop, [&] { PrintReport(*target, doc, m_pageSetup.Choices()); });
     });

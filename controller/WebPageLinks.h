@@ -2,7 +2,6 @@
 
 #include <QObject>
 
-class ClickableLabel;
 class Desktop;
 class MainMenus;
 class QComboBox;
