@@ -8,6 +8,6 @@ namespace AppInfo {
 
 inline const QString Title = QStringLiteral("QLSetup");
 inline const QString VersionText = QStringLiteral("Ver 3.0.6");
-inline const QString MakerSite = QStringLiteral("https://www.korvane.com/");
+inline const QString MakerSite = QStringLiteral("https://www.korvane.example/");
 
 } // namespace AppInfo

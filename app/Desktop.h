@@ -39,6 +39,7 @@ public:
     // Handles pending events (user input, arriving data).
     virtual void ProcessEvents() = 0;
 
-    // The desktop's "open" operation for a web address.
-    virtual void OpenUrl(const QUrl &url) = 0;
+    // The desktop's "open" operation for a web address; false when no
+    // browser took it.
+    virtual bool OpenUrl(const QUrl &url) = 0;
 };

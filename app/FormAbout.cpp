@@ -1,8 +1,8 @@
 #include "app/FormAbout.h"
 
-#include "app/AppInfo.h"
 #include "app/ClickableLabel.h"
 #include "app/Desktop.h"
+#include "controller/WebPages.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -39,10 +39,10 @@ void TFormAbout::FormCreate()
 
     auto *site = new ClickableLabel(this);
     site->setObjectName(QStringLiteral("Label2"));
-    site->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(AppInfo::MakerSite));
+    site->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(WebPages::SiteAddress()));
     site->setTextInteractionFlags(Qt::NoTextInteraction);
     site->setCursor(Qt::PointingHandCursor);
-    site->setToolTip(AppInfo::MakerSite);
+    site->setToolTip(WebPages::SiteAddress());
     connect(site, &ClickableLabel::clicked, this, &TFormAbout::Label2Click);
 
     auto *notice = new QLabel(QStringLiteral("Copyright \u00A9 Korvane. All rights reserved."), this);
@@ -64,5 +64,5 @@ void TFormAbout::FormCreate()
 
 void TFormAbout::Label2Click()
 {
-    m_desktop.OpenUrl(QUrl(AppInfo::MakerSite));
+    WebPages::Open(m_desktop, WebPages::HomePage());
 }

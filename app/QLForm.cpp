@@ -9,7 +9,11 @@
 #include "command/TerminalPanel.h"
 #include "command/TerminalView.h"
 #include "command/UnitExchange.h"
+#include "controller/PageSetup.h"
+#include "controller/ReportPrinting.h"
+#include "controller/WebPageLinks.h"
 #include "document/Artwork.h"
+#include "document/FormInfo.h"
 #include "document/ProgramTextFile.h"
 #include "document/QlsDoc.h"
 #include "pages/CardPageSelection.h"
@@ -44,6 +48,9 @@ TQLForm::TQLForm(Desktop &desktop, QWidget *parent)
       m_files(desktop),
       m_options(TOptions::Load()),
       m_formAbout(new TFormAbout(desktop, this)),
+      m_formInfo(new TFormInfo(this)),
+      m_formPageSetup(new TFormPageSetup(this)),
+      m_report(std::make_unique<ReportPrinting>(desktop, *m_formPageSetup, this)),
       m_exchange(std::make_unique<UnitExchange>(desktop, [this] { return CommandAddressingNow(); },
                                                 m_regions.grpTerminal, m_regions.GroupBox64))
 {
@@ -83,6 +90,10 @@ void TQLForm::ConnectActions()
         {"actLock", &TQLForm::actLockExecute},     {"actFont", &TQLForm::actFontExecute},
         {"actAbout", &TQLForm::actAboutExecute},   {"actImport", &TQLForm::actImportExecute},
         {"actExport", &TQLForm::actExportExecute},
+        {"actInfo", &TQLForm::actInfoExecute},     {"actPageSetup", &TQLForm::actPageSetupExecute},
+        {"actPrint", &TQLForm::actPrintExecute},
+        {"actPrintPreview", &TQLForm::actPrintPreviewExecute},
+        {"actExportPdf", &TQLForm::actExportPdfExecute},
     };
     for (const auto &row : handlers)
         connect(m_menus.Entry(QLatin1String(row.action)), &QAction::triggered, this, row.handler);
@@ -92,6 +103,7 @@ void TQLForm::ConnectActions()
     connect(m_regions.BaudItems, &QButtonGroup::idToggled, this, &TQLForm::grpBaudClick);
     m_menus.Attach(m_regions.mmoProgram, m_menus.Popup(QStringLiteral("PopupMenu")));
     ConnectExchange();
+    new WebPageLinks(m_desktop, m_menus, m_regions.cmboItems, m_regions.Panel1);
     m_designSurface =
         new DesignSurface(*this, {m_exchange->Handlers(), *this, m_desktop, *m_exchange});
     // The model tabs and the card pages share the card menu.
@@ -356,6 +368,36 @@ void TQLForm::actFontExecute()
 void TQLForm::actAboutExecute()
 {
     m_formAbout->exec();
+}
+
+void TQLForm::actInfoExecute()
+{
+    if (m_doc)
+        m_formInfo->Edit(*m_doc);
+}
+
+void TQLForm::actPageSetupExecute()
+{
+    if (m_doc)
+        m_formPageSetup->exec();
+}
+
+void TQLForm::actPrintExecute()
+{
+    if (m_doc)
+        m_report->Print(*m_doc);
+}
+
+void TQLForm::actPrintPreviewExecute()
+{
+    if (m_doc)
+        m_report->Preview(*m_doc);
+}
+
+void TQLForm::actExportPdfExecute()
+{
+    if (m_doc)
+        m_report->ExportPdf(*m_doc, m_settings.LastFile);
 }
 
 void TQLForm::actImportExecute()

@@ -14,7 +14,10 @@
 #include <memory>
 
 class Desktop;
+class ReportPrinting;
 class TFormAbout;
+class TFormInfo;
+class TFormPageSetup;
 class TQlsDoc;
 class UnitExchange;
 class DesignSurface;
@@ -76,6 +79,11 @@ public:
     void actLockExecute();
     void actFontExecute();
     void actAboutExecute();
+    void actInfoExecute();
+    void actPageSetupExecute();
+    void actPrintExecute();
+    void actPrintPreviewExecute();
+    void actExportPdfExecute();
     void actImportExecute();
     void actExportExecute();
     void mmoProgramChange();
@@ -125,6 +133,9 @@ private:
     StoredSettings m_settings;
     TOptions m_options;
     TFormAbout *m_formAbout;
+    TFormInfo *m_formInfo;
+    TFormPageSetup *m_formPageSetup;
+    std::unique_ptr<ReportPrinting> m_report;
     std::unique_ptr<UnitExchange> m_exchange;
     DesignSurface *m_designSurface = nullptr;
 

@@ -48,7 +48,11 @@ Desktop::Answer QtDesktop::AskYesNoCancel(const QString &text)
 
 void QtDesktop::Inform(const QString &text)
 {
-    QMessageBox::information(dialogParent(), AppInfo::Title, text);
+    QMessageBox notice(QMessageBox::Information, AppInfo::Title, text, QMessageBox::Ok,
+                       dialogParent());
+    // A notice may carry an address or a name to copy.
+    notice.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    notice.exec();
 }
 
 void QtDesktop::ShowError(const QString &text)
@@ -103,7 +107,7 @@ void QtDesktop::ProcessEvents()
     QCoreApplication::processEvents();
 }
 
-void QtDesktop::OpenUrl(const QUrl &url)
+bool QtDesktop::OpenUrl(const QUrl &url)
 {
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url);
 }

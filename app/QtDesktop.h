@@ -26,7 +26,7 @@ public:
     void Sleep(int ms) override;
     void ProcessEvents() override;
 
-    void OpenUrl(const QUrl &url) override;
+    bool OpenUrl(const QUrl &url) override;
 
 private:
     std::chrono::steady_clock::time_point m_deadline{};

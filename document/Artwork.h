@@ -38,6 +38,11 @@ QString BlockDiagramName(const QString &code);
 // The cover-plate photo of the NoControl page, as JPEG bytes (empty if absent).
 QByteArray CoverPlateJpeg();
 
+// The maker's logo of the main window and the page setup's orientation pictures.
+inline const QString MakerLogo = QStringLiteral("MakerLogo");
+inline const QString PortraitPage = QStringLiteral("PagePortrait");
+inline const QString LandscapePage = QStringLiteral("PageLandscape");
+
 // HiResFolderOf(the executable's folder).
 QString HiResFolder();
 // "HiResArt" in `programFolder` when it is there (the build tree), else the

@@ -63,7 +63,7 @@ CardPageSelection::CardPageSelection(QComboBox *cmboItems, QWidget *grpControls,
 
     m_controlView = new ControlPages(grpControls);
     m_controlView->setGeometry(ControlViewRect);
-    m_noControl = new NoControlPage(m_items, m_controlView);
+    m_noControl = new NoControlPage(m_items, m_desktop, m_controlView);
     m_pages[static_cast<int>(Page::NoControl)] = m_noControl;
     m_pages[static_cast<int>(Page::SWCard)] = new SWCard(m_items, services, m_controlView);
     m_pages[static_cast<int>(Page::DACard)] = new DACard(m_items, services.handlers, m_controlView);

@@ -1,7 +1,9 @@
 #include "pages/NoControlPage.h"
 
+#include "app/ClickableLabel.h"
 #include "app/QlError.h"
 #include "controller/JpegDecoder.h"
+#include "controller/WebPages.h"
 #include "document/Artwork.h"
 #include "pages/CardPage.h"
 #include "pages/ModelPictureBox.h"
@@ -44,7 +46,8 @@ QImage CoverPhoto()
 
 } // namespace
 
-NoControlPage::NoControlPage(const QComboBox *models, QWidget *parent) : QWidget(parent)
+NoControlPage::NoControlPage(const QComboBox *models, Desktop &desktop, QWidget *parent)
+    : QWidget(parent), m_desktop(desktop)
 {
     setObjectName(PageDispatch::PageName(PageDispatch::Page::NoControl));
     m_text = new QLabel(CoverPlateText, this);
@@ -52,12 +55,17 @@ NoControlPage::NoControlPage(const QComboBox *models, QWidget *parent) : QWidget
     m_text->setWordWrap(true);
     m_text->setGeometry(TextLeft, TextTop, ContentWidth, 24);
 
-    m_photo = new QLabel(this);
+    m_photo = new ClickableLabel(this);
     m_photo->setObjectName(QStringLiteral("Image39"));
     m_photo->setToolTip(QStringLiteral("Open Quillon web site."));
-    m_photo->setPixmap(QPixmap::fromImage(CoverPhoto()));
-    m_photo->setGeometry(TextLeft, PhotoTop, ContentWidth, PhotoHeight);
+    m_photo->setCursor(Qt::PointingHandCursor);
+    const QImage photo = CoverPhoto();
+    m_photo->setPixmap(QPixmap::fromImage(photo));
+    // Only the photo itself takes the click.
+    m_photo->setGeometry(QRect(QPoint(TextLeft, PhotoTop),
+                               photo.isNull() ? QSize(ContentWidth, PhotoHeight) : photo.size()));
     m_photo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    connect(m_photo, &ClickableLabel::clicked, this, &NoControlPage::Image39Click);
 
     m_diagram = new ModelPictureBox(QStringLiteral("NoControlDiagram"), models,
                                     QStringLiteral("BD"), this);
@@ -89,4 +97,9 @@ void NoControlPage::ShowNoControls(int slotWidth)
     m_diagram->show();
     m_slotPicture->setGeometry(CardPage::RearPanelRect(slotWidth));
     update();
+}
+
+void NoControlPage::Image39Click()
+{
+    WebPages::Open(m_desktop, WebPages::FamilyPage());
 }

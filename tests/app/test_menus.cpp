@@ -45,7 +45,8 @@ private slots:
         QTest::addColumn<QString>("outline");
         QTest::newRow("File") << "mnuFile"
                               << "&New|&Open...[Ctrl+O]|(Open )|&Save[Ctrl+S]|Save &As...|"
-                                 "Page Setup...|&Print[Ctrl+P]|-|E&xit";
+                                 "Page Setup...|Print Preview...|&Print[Ctrl+P]|"
+                                 "Export Report as PDF...|-|E&xit";
         QTest::newRow("Tools") << "mnuTools"
                                << "&Send Program[F9]|Clear Terminal|Lock Design|Customer Info|-|Font...";
         QTest::newRow("Control") << "mnuControl"

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFont>
 #include <QList>
+#include <QPrinter>
 #include <QQueue>
 #include <QStringList>
 #include <QUrl>
@@ -23,6 +24,8 @@ public:
     QQueue<bool> fontAnswers;
     QQueue<QFont> chosenFonts;  // font given back on a Yes answer, when queued
     QQueue<bool> printerAnswers;
+    QString printToFile;        // a chosen printer writes this PDF file, when set
+    bool browserOpens = true;   // answer of OpenUrl
 
     // --- what the program asked or showed, in order
     QStringList questions;      // texts of AskYesNo and AskYesNoCancel
@@ -73,9 +76,12 @@ public:
             font = chosenFonts.dequeue();
         return ok;
     }
-    bool ChoosePrinter(QPrinter &) override
+    bool ChoosePrinter(QPrinter &printer) override
     {
-        return !printerAnswers.isEmpty() && printerAnswers.dequeue();
+        const bool ok = !printerAnswers.isEmpty() && printerAnswers.dequeue();
+        if (ok && !printToFile.isEmpty())
+            printer.setOutputFileName(printToFile);
+        return ok;
     }
 
     void Sleep(int ms) override
@@ -91,5 +97,9 @@ public:
         QCoreApplication::processEvents();  // arriving serial data, posted repaints
     }
 
-    void OpenUrl(const QUrl &url) override { openedUrls << url; }
+    bool OpenUrl(const QUrl &url) override
+    {
+        openedUrls << url;
+        return browserOpens;
+    }
 };

@@ -7,6 +7,7 @@
 #include "ConfigBoards.h"
 #include "EnclosureArt.h"
 #include "Extras.h"
+#include "WindowArt.h"
 #include "document/CardCatalog.h"
 
 #include <QGuiApplication>
@@ -57,6 +58,7 @@ void DrawAll(ArtOutput &out)
     out.AddResourceFile(QStringLiteral("CoverPlate.jpg"), Extras::CoverPlatePhoto(models));
     ConfigBoards::AddPictures(out);
     AppIcon::AddTo(out);
+    WindowArt::AddPictures(out);
 }
 
 } // namespace

@@ -1,0 +1,90 @@
+#include "controller/ReportPrinting.h"
+
+#include "app/AppInfo.h"
+#include "app/Desktop.h"
+#include "app/FileDialogs.h"
+#include "app/QlError.h"
+#include "command/ErrorReport.h"
+#include "controller/PageSetup.h"
+#include "document/DesignReport.h"
+#include "document/QlsDoc.h"
+
+#include <QPdfWriter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSaveFile>
+
+const QString ReportPrinting::PdfFilter = QStringLiteral("PDF files|*.pdf|All files|*.*");
+
+namespace {
+
+// Large enough to read a page of the report.
+constexpr QSize PreviewSize(900, 720);
+
+QString ReportTitle(const TQlsDoc &doc)
+{
+    const QString title = doc.DocumentTitle();
+    return title.isEmpty() ? AppInfo::Title : title;
+}
+
+} // namespace
+
+ReportPrinting::ReportPrinting(Desktop &desktop, const TFormPageSetup &pageSetup, QWidget *window)
+    : m_desktop(desktop), m_pageSetup(pageSetup), m_window(window)
+{
+}
+
+void ReportPrinting::Print(const TQlsDoc &doc)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(ReportTitle(doc));
+    if (!m_desktop.ChoosePrinter(printer))
+        return;
+    ReportErrors(m_desktop, [&] { PrintReport(printer, doc, m_pageSetup.Choices()); });
+}
+
+void ReportPrinting::Preview(const TQlsDoc &doc)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(ReportTitle(doc));
+    QPrintPreviewDialog preview(&printer, m_window);
+    preview.setObjectName(QStringLiteral("PrintPreview"));
+    preview.setWindowTitle(QStringLiteral("Print Preview"));
+    preview.resize(PreviewSize);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, [&](QPrinter *target) {
+        ReportErrors(m_desktop, [&] { PrintReport(*target, doc, m_pageSetup.Choices()); });
+    });
+    preview.exec();
+}
+
+void ReportPrinting::ExportPdf(const TQlsDoc &doc, const QString &lastFile)
+{
+    const QString design = doc.InfoField(TQlsDoc::FILENAME);
+    const QString path = FileDialogs(m_desktop).ChooseSavePath(design.isEmpty() ? lastFile : design,
+                                                               PdfFilter, QStringLiteral("pdf"));
+    if (path.isEmpty())
+        return;
+    ReportErrors(m_desktop, [&] { WritePdf(doc, path); });
+}
+
+void ReportPrinting::WritePdf(const TQlsDoc &doc, const QString &path) const
+{
+    const auto failed = [&path](const QString &reason) {
+        return QlError(QStringLiteral("The report could not be saved as \"%1\": %2").arg(path, reason));
+    };
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw failed(file.errorString());
+    try {
+        QPdfWriter pdf(&file);
+        // The paper of the printer the report would go to.
+        pdf.setPageLayout(QPrinter(QPrinter::HighResolution).pageLayout());
+        pdf.setTitle(ReportTitle(doc));
+        pdf.setCreator(AppInfo::Title);
+        PrintReport(pdf, doc, m_pageSetup.Choices());
+    } catch (const QlError &error) {
+        throw failed(error.message());
+    }
+    if (!file.commit())
+        throw failed(file.errorString());
+}
