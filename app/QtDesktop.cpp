@@ -103,6 +103,12 @@ void QtDesktop::ProcessEvents()
     QCoreApplication::processEvents();
 }
 
+void QtDesktop::ProcessPaintEvents()
+{
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents
+                                    | QEventLoop::ExcludeSocketNotifiers);
+}
+
 void QtDesktop::OpenUrl(const QUrl &url)
 {
     QDesktopServices::openUrl(url);
