@@ -103,6 +103,7 @@ void TQLForm::ConnectActions()
 
     connect(m_regions.mmoProgram, &QPlainTextEdit::textChanged, this, &TQLForm::mmoProgramChange);
     connect(m_regions.CheckBox122, &QCheckBox::clicked, this, &TQLForm::CheckBox122Click);
+    m_regions.grpProgram->setAutoFillBackground(true);  // opaque over what it covers when enlarged
     connect(m_regions.BaudItems, &QButtonGroup::idToggled, this, &TQLForm::grpBaudClick);
     m_menus.Attach(m_regions.mmoProgram, m_menus.Popup(QStringLiteral("PopupMenu")));
     ConnectExchange();
@@ -445,6 +446,8 @@ void TQLForm::CheckBox122Click()
                                           FormRegions::ProgramWidth, FormRegions::ProgramHeight);
     m_regions.Panel1->setVisible(!full);
     m_regions.GroupBox64->setVisible(!full);
+    if (full)
+        m_regions.grpProgram->raise();
 }
 
 void TQLForm::grpBaudClick(int rate, bool checked)
