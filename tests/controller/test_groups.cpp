@@ -93,9 +93,6 @@ private slots:
         QTest::newRow("group 3 silent")
             << QStringList{"C3G1U0", "NONE G2U0"} << 3
             << QStringList{"Could not retieve grouping information"} << before;
-        QTest::newRow("silent unit") << QStringList() << 1
-                                     << QStringList{"Could not retieve grouping information"}
-                                     << before;
         QTest::newRow("garbage for group 2")
             << QStringList{"C3G1U0", "C3C?G2U0"} << 2
             << QStringList{"Could not retieve grouping information for group 2"} << before;
