@@ -2,6 +2,7 @@
 
 #include "app/QlError.h"
 #include "command/ErrorReport.h"
+#include "controller/ControlCardPage.h"
 #include "document/CardCatalog.h"
 #include "document/DesignContext.h"
 #include "document/EnclosureView.h"
@@ -27,7 +28,6 @@ const CardPage::Names PicturePages[] = {
     {Page::MatSWCard1, "BackPanelMAT1", "BlockDiagramMAT1", 50, "MatrixBlockDiagram"},
     {Page::MatSWCard2, "BackPanelConfigMAT", "BlockDiagramConfigMAT", 50, "MatrixBlcokDiagConfig"},
     {Page::AudioPwrCard, "AudioPwrBack", "AudioPwrBlock", 50, "AudioPowerDiagram"},
-    {Page::ControlCard1, "ControlBack1", "ControlBlock1", 50, "ControlDiagram1"},
     {Page::Scalar1, "BackPanelScalar1", "BlockDiagramScalar1", 50, "Scalar1BlockConfig", false, 272},
     {Page::Scalar2, "BackPanelScalar2", "BlockDiagramScalar2", 50, "Scalar2BlockConfig"},
     {Page::Scalar3, "BackPanelScalar3", "BlockDiagramScalar3", 50},
@@ -69,6 +69,7 @@ CardPageSelection::CardPageSelection(QComboBox *cmboItems, QWidget *grpControls,
     m_pages[static_cast<int>(Page::NoControl)] = m_noControl;
     m_pages[static_cast<int>(Page::SWCard)] = new SWCard(m_items, services.handlers, m_controlView);
     m_pages[static_cast<int>(Page::DACard)] = new DACard(m_items, services.handlers, m_controlView);
+    m_pages[static_cast<int>(Page::ControlCard1)] = new ControlCardPage(m_items, services, m_controlView);
     auto *empty = new QWidget(m_controlView);
     empty->setObjectName(PageDispatch::PageName(Page::Empty));
     m_pages[static_cast<int>(Page::Empty)] = empty;

@@ -233,7 +233,8 @@ private slots:
         QTest::newRow("AudioPwrCard") << "QL382-102" << "AudioPowerDiagram" << "AudioPwrBlock"
                                       << 270 << false << QStringList{};
         QTest::newRow("ControlCard1") << "QL415-104" << "ControlDiagram1" << "ControlBlock1" << 270
-                                      << false << QStringList{};
+                                      << false
+                                      << QStringList{"GroupBox89", "GroupBox88", "GroupBox90"};
         QTest::newRow("Scalar1") << "QL357-100" << "Scalar1BlockConfig" << "BlockDiagramScalar1"
                                  << 272 << false << QStringList{};
         QTest::newRow("Scalar2") << "QL357-101" << "Scalar2BlockConfig" << "BlockDiagramScalar2"

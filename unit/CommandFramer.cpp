@@ -1,0 +1,104 @@
+#include "unit/CommandFramer.h"
+
+#include <algorithm>
+
+namespace {
+
+char CloserOf(char opener)
+{
+    switch (opener) {
+    case '[':
+        return ']';
+    case '{':
+        return '}';
+    default:
+        return 0;
+    }
+}
+
+// Tab, carriage return and line feed can come from a template; other control
+// bytes and bytes above 126 are line noise.
+bool IsCommandByte(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    return (byte >= 0x20 && byte < 0x7F) || c == '\t' || c == '\r' || c == '\n';
+}
+
+bool IsBlank(const QByteArray &text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\t'; });
+}
+
+} // namespace
+
+QList<CommandFramer::Piece> CommandFramer::Feed(const QByteArray &data)
+{
+    QList<Piece> pieces;
+    for (char c : data)
+        Take(c, pieces);
+    return pieces;
+}
+
+QList<CommandFramer::Piece> CommandFramer::Finish()
+{
+    QList<Piece> pieces;
+    if (m_closer)
+        EndOpenCommand(pieces);
+    else
+        EndStray(pieces);
+    m_skipping = false;
+    return pieces;
+}
+
+void CommandFramer::Take(char c, QList<Piece> &pieces)
+{
+    if (const char closer = CloserOf(c)) {
+        if (m_closer)
+            EndOpenCommand(pieces);
+        else
+            EndStray(pieces);
+        m_skipping = false;
+        m_closer = closer;
+        m_text = QByteArray(1, c);
+        return;
+    }
+    if (m_closer && c == m_closer) {
+        if (!m_skipping) {
+            m_text += c;
+            const bool clean = std::all_of(m_text.begin(), m_text.end(), IsCommandByte);
+            pieces.append({clean ? Kind::Command : Kind::Noise, m_text});
+        }
+        m_closer = 0;
+        m_skipping = false;
+        m_text.clear();
+        return;
+    }
+    if (!m_closer && (c == '\r' || c == '\n')) {
+        EndStray(pieces);
+        m_skipping = false;
+        return;
+    }
+    if (m_skipping)
+        return;
+    m_text += c;
+    if (m_text.size() > MaxLength) {
+        pieces.append({Kind::Overlong, m_text});
+        m_text.clear();
+        m_skipping = true;
+    }
+}
+
+void CommandFramer::EndStray(QList<Piece> &pieces)
+{
+    if (!IsBlank(m_text))
+        pieces.append({Kind::Noise, m_text});
+    m_text.clear();
+}
+
+void CommandFramer::EndOpenCommand(QList<Piece> &pieces)
+{
+    if (!m_skipping)
+        pieces.append({Kind::Unterminated, m_text});
+    m_closer = 0;
+    m_text.clear();
+}
