@@ -38,6 +38,8 @@ public:
     virtual void Sleep(int ms) = 0;
     // Handles pending events (user input, arriving data).
     virtual void ProcessEvents() = 0;
+    // Repaints what is pending; user input and arriving data stay queued.
+    virtual void ProcessPaintEvents() = 0;
 
     // The desktop's "open" operation for a web address; false when no
     // browser took it.

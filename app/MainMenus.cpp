@@ -2,10 +2,13 @@
 
 #include <QAbstractScrollArea>
 #include <QAction>
+#include <QEvent>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStyle>
+
+#include <algorithm>
 
 // One row per menu entry, in display order. An entry named "act..." is the
 // shared action of that name (created from the action table); any other
@@ -88,7 +91,7 @@ const MenuRow EntryTable[] = {
     {"mnuTools", "actFont", "", "", "", F::SeparatorBefore},
 
     {"mnuControl", "mnuCardStatus", "Card Status", "F5", "StatusClick", F::None},
-    {"mnuControl", "mnuCardVersion", "Card Version", "F6", "", F::None},
+    {"mnuControl", "mnuCardVersion", "Card Version", "F6", "Version1Click", F::None},
     {"mnuControl", "mnuCardHelp", "Card Help", "F7", "HelpInsideClick", F::None},
     {"mnuControl", "mnuCardClear", "Card Clear", "", "CardClear1Click", F::None},
     {"mnuControl", "mnuPanelHelp", "Panel Help", "", "QLHelp1Click", F::SeparatorBefore},
@@ -123,14 +126,15 @@ const MenuRow EntryTable[] = {
     {"KeyMenu", "mnuReadKey", "Read Key", "", "ReadKeyAssignmentClick", F::None},
     {"KeyMenu", "mnuClearKey", "Clear Key", "", "ClearKeyClick", F::None},
     {"KeyMenu", "mnuReadAllKeys", "Read All Keys", "", "ReadAllKeyAssignmentsClick", F::None},
-    {"KeyMenu", "mnuReadSubroutine", "Read Subroutine", "", "", F::Hidden},
+    {"KeyMenu", "mnuReadSubroutine", "Read Subroutine", "", "", F::SeparatorBefore | F::Hidden},
     {"KeyMenu", "mnuClearSubroutine", "Clear Subroutine", "", "", F::Hidden},
     {"KeyMenu", "mnuReadAllSubroutines", "Read All Subroutines", "", "ReadAllSubroutinesClick", F::None},
-    {"KeyMenu", "mnuClearProgramming", "Clear Programming", "", "ClearProgrammingClick", F::None},
+    {"KeyMenu", "mnuClearProgramming", "Clear Programming", "", "ClearProgrammingClick",
+     F::SeparatorBefore},
     {"KeyMenu", "mnuKeyReset", "Reset", "F8", "Reset1Click", F::None},
-    {"KeyMenu", "mnuTestPanel", "Test Panel", "", "TestQuillonClick", F::None},
+    {"KeyMenu", "mnuTestPanel", "Test Panel", "", "TestQuillonClick", F::SeparatorBefore},
     {"KeyMenu", "mnuKeyVersion", "Version", "F6", "CheckFirmwareVersionClick", F::None},
-    {"KeyMenu", "mnuKeyHelp", "Help", "", "", F::None},
+    {"KeyMenu", "mnuKeyHelp", "Help", "", "QLHelp1Click", F::None},
 };
 
 const char *const HandlerProperty = "handler";
@@ -165,6 +169,25 @@ MainMenus::MainMenus(QMainWindow &window)
 
     for (const MenuRow &row : EntryTable)
         AddEntry(menus.value(QLatin1String(row.menu)), row);
+
+    // Function keys work anywhere in the window. Main menu entries have
+    // theirs already; a key that only pop-up entries carry goes to the first
+    // visible one of them.
+    for (const MenuTitle &title : MenuTable)
+        if (m_popups.contains(QLatin1String(title.name)))
+            for (QAction *entry : m_popups.value(QLatin1String(title.name))->actions())
+                if (!entry->shortcut().isEmpty() && entry->isVisible()
+                    && !WindowUsesKey(entry->shortcut()))
+                    window.addAction(entry);
+}
+
+bool MainMenus::WindowUsesKey(const QKeySequence &key) const
+{
+    QList<QAction *> windowEntries = m_window.actions();
+    for (QAction *title : m_window.menuBar()->actions())
+        windowEntries += title->menu()->actions();
+    return std::any_of(windowEntries.cbegin(), windowEntries.cend(),
+                       [&key](const QAction *entry) { return entry->shortcut() == key; });
 }
 
 QAction *MainMenus::AddEntry(QMenu *menu, const MenuRow &row)
@@ -214,20 +237,36 @@ void MainMenus::Attach(QWidget *widget, QMenu *popup) const
     QWidget *origin = area ? area->viewport() : widget;
     QObject::connect(widget, &QWidget::customContextMenuRequested, popup,
                      [origin, popup](const QPoint &pos) { popup->popup(origin->mapToGlobal(pos)); });
-
-    const QList<QAction *> mainEntries = m_window.menuBar()->actions();
-    const auto mainMenuUses = [&mainEntries](const QKeySequence &key) {
-        for (QAction *title : mainEntries)
-            for (QAction *entry : title->menu()->actions())
-                if (entry->shortcut() == key)
-                    return true;
-        return false;
-    };
-    for (QAction *entry : popup->actions()) {
-        if (entry->shortcut().isEmpty() || mainMenuUses(entry->shortcut()))
-            continue;
-        entry->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        widget->addAction(entry);
-    }
 }
 
+namespace {
+
+// Hands the shortcut key of an entry to the entry chosen at that moment.
+class KeyRoute : public QObject
+{
+public:
+    KeyRoute(std::function<QAction *()> choose, QAction *entry)
+        : QObject(entry), m_choose(std::move(choose))
+    {
+        entry->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::Shortcut)
+            return false;
+        m_choose()->trigger();
+        return true;
+    }
+
+private:
+    std::function<QAction *()> m_choose;
+};
+
+} // namespace
+
+void MainMenus::RouteKey(const QString &name, const std::function<QString()> &choose) const
+{
+    new KeyRoute([this, choose] { return Entry(choose()); }, Entry(name));
+}

@@ -4,7 +4,10 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 class QAction;
+class QKeySequence;
 class QMainWindow;
 class QMenu;
 class QWidget;
@@ -16,7 +19,8 @@ struct MenuRow;
 // "handler"), so the part that owns a handler wires every entry of it with
 // EntriesRunning(). The pop-up menus are PopupMenu (terminal and program
 // editor), PopUpStatus (card tabs and control pages) and KeyMenu (front
-// panel keys).
+// panel keys). Every function key of a visible entry works anywhere in the
+// window.
 class MainMenus
 {
 public:
@@ -29,13 +33,15 @@ public:
     // A pop-up menu by its objectName; nullptr when unknown.
     QMenu *Popup(const QString &name) const;
 
-    // Makes `popup` the context menu of `widget`. Shortcut keys of the
-    // pop-up's entries that no main menu entry uses work while the focus is
-    // inside `widget`.
+    // Makes `popup` the context menu of `widget`.
     void Attach(QWidget *widget, QMenu *popup) const;
+    // The shortcut key of entry `name` runs the entry that `choose` names
+    // when the key is pressed; choosing the entry itself still runs it.
+    void RouteKey(const QString &name, const std::function<QString()> &choose) const;
 
 private:
     QAction *AddEntry(QMenu *menu, const MenuRow &row);
+    bool WindowUsesKey(const QKeySequence &key) const;
 
     QMainWindow &m_window;
     QHash<QString, QAction *> m_entries;

@@ -8,11 +8,16 @@
 #include "command/ControlPanel.h"
 #include "command/TerminalPanel.h"
 #include "command/TerminalView.h"
+#include "command/UnitCommands.h"
 #include "command/UnitExchange.h"
+#include "controller/FrontPanel.h"
+#include "controller/GroupsPanel.h"
 #include "controller/PageSetup.h"
+#include "controller/ProgramSender.h"
 #include "controller/ReportPrinting.h"
 #include "controller/WebPageLinks.h"
 #include "document/Artwork.h"
+#include "document/EnclosureView.h"
 #include "document/FormInfo.h"
 #include "document/ProgramTextFile.h"
 #include "document/QlsDoc.h"
@@ -35,6 +40,15 @@
 #include <QTabWidget>
 
 #include <algorithm>
+
+namespace {
+
+// The enclosure list's 4-slot item shows the compact front panel, the others the wide one.
+constexpr int CompactEnclosureItem = 3;
+constexpr int CompactFirstOutside = 5;
+constexpr int WideFirstOutside = 20;
+
+} // namespace
 
 const QString TQLForm::SaveQuestion = QStringLiteral("File was modified. Would you like to save it?");
 const QString TQLForm::CouldNotOpenText = QStringLiteral("Could not open document");
@@ -100,6 +114,7 @@ void TQLForm::ConnectActions()
 
     connect(m_regions.mmoProgram, &QPlainTextEdit::textChanged, this, &TQLForm::mmoProgramChange);
     connect(m_regions.CheckBox122, &QCheckBox::clicked, this, &TQLForm::CheckBox122Click);
+    m_regions.grpProgram->setAutoFillBackground(true);  // opaque over what it covers when enlarged
     connect(m_regions.BaudItems, &QButtonGroup::idToggled, this, &TQLForm::grpBaudClick);
     m_menus.Attach(m_regions.mmoProgram, m_menus.Popup(QStringLiteral("PopupMenu")));
     ConnectExchange();
@@ -111,6 +126,41 @@ void TQLForm::ConnectActions()
     for (QWidget *area : {static_cast<QWidget *>(cardArea.CardControl()),
                           static_cast<QWidget *>(cardArea.ControlView())})
         m_menus.Attach(area, m_menus.Popup(QStringLiteral("PopUpStatus")));
+    ConnectController();
+}
+
+void TQLForm::ConnectController()
+{
+    const CardPageSelection &cardArea = m_designSurface->Pages();
+    auto *front = new FrontPanel(*this, m_desktop,
+                                 {m_regions.grpControls, m_regions.CheckBox120,
+                                  m_regions.CheckBox28, cardArea.CardControl(),
+                                  cardArea.ControlView()});
+    front->ConnectMenus(m_menus);
+    connect(&m_designSurface->View(), &EnclosureView::EnclosureSizeChosen, front,
+            &FrontPanel::ArrangeFrontKeys);
+    connect(this, &TQLForm::RefreshingControls, front, [this, front] {
+        front->ArrangeFrontKeys(m_regions.cmboEnclosure->currentIndex() == CompactEnclosureItem
+                                    ? CompactFirstOutside
+                                    : WideFirstOutside);
+    });
+    // F6 asks the unit's version in the front view and the card's elsewhere.
+    m_menus.RouteKey(QStringLiteral("mnuCardVersion"), [front] {
+        return QLatin1String(front->isHidden() ? "mnuCardVersion" : "mnuKeyVersion");
+    });
+    (new UnitCommands(*this, m_desktop, *m_exchange->Control(), front->Progress(),
+                      m_regions.CheckBox120))
+        ->ConnectMenus(m_menus);
+
+    auto *groups =
+        new GroupsPanel(*m_designSurface, *this, m_desktop, *m_exchange, m_regions.grpGroups);
+    groups->ConnectMenus(m_menus);
+    m_designSurface->SetGroupControls(groups->Selector(), groups->AddButton(),
+                                      groups->RemoveButton());
+    connect(groups, &GroupsPanel::GroupsChanged, m_designSurface,
+            [this] { m_designSurface->View().Repaint(); });
+
+    (new ProgramSender(*m_designSurface, *this, m_desktop, m_options, this))->ConnectMenus(m_menus);
 }
 
 void TQLForm::ConnectExchange()
@@ -443,6 +493,8 @@ void TQLForm::CheckBox122Click()
                                           FormRegions::ProgramWidth, FormRegions::ProgramHeight);
     m_regions.Panel1->setVisible(!full);
     m_regions.GroupBox64->setVisible(!full);
+    if (full)
+        m_regions.grpProgram->raise();
 }
 
 void TQLForm::grpBaudClick(int rate, bool checked)

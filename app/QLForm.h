@@ -124,6 +124,8 @@ private:
     // Selected slot, group field, active card tab and options, as commands read them.
     CommandAddressing CommandAddressingNow() const;
     void ConnectExchange();
+    // Front panel, unit-wide commands, groups and program sending.
+    void ConnectController();
 
     Desktop &m_desktop;
     QWidget *m_client;

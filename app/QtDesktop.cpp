@@ -107,6 +107,12 @@ void QtDesktop::ProcessEvents()
     QCoreApplication::processEvents();
 }
 
+void QtDesktop::ProcessPaintEvents()
+{
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents
+                                    | QEventLoop::ExcludeSocketNotifiers);
+}
+
 bool QtDesktop::OpenUrl(const QUrl &url)
 {
     return QDesktopServices::openUrl(url);

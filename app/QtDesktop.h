@@ -25,6 +25,7 @@ public:
     // instead of accumulating each sleep's overshoot.
     void Sleep(int ms) override;
     void ProcessEvents() override;
+    void ProcessPaintEvents() override;
 
     bool OpenUrl(const QUrl &url) override;
 

@@ -52,6 +52,11 @@ void ControlPanel::ComboUnitIDChange()
     m_unitIdSuffix = index <= 0 ? QStringLiteral("$]") : QStringLiteral("U%1$]").arg(index);
 }
 
+int ControlPanel::UnitId() const
+{
+    return m_unitId->currentIndex();
+}
+
 void ControlPanel::UsePathClick()
 {
     m_pathSuffix = m_usePath->isChecked() ? QStringLiteral("P]") : QStringLiteral("]");

@@ -38,6 +38,8 @@ public:
 
     // "P": programs the unit ID (wired by the unit-wide commands).
     QPushButton *SetUnitIdButton() const { return m_setUnitId; }
+    // The index chosen in ComboUnitID.
+    int UnitId() const;
 
 signals:
     // The chosen port after a choice (0 when none is open).

@@ -523,8 +523,14 @@ private slots:
         auto *box = f.Control<QGroupBox>("grpProgram");
         auto *toggle = f.Control<QCheckBox>("CheckBox122");
         const QRect normal = box->geometry();
+        auto *terminalToggle = f.Control<QCheckBox>("CheckBox121");
+        QTest::mouseClick(terminalToggle, Qt::LeftButton);
+        QTest::mouseClick(terminalToggle, Qt::LeftButton);
         QTest::mouseClick(toggle, Qt::LeftButton);
         QCOMPARE(box->geometry(), QRect(2, 97, 784, 465));
+        // Above the terminal and the card area it covers.
+        for (const QPoint at : {QPoint(100, 500), QPoint(300, 200)})
+            QVERIFY(box->isAncestorOf(f.form->centralWidget()->childAt(at)));
         QVERIFY(!f.Control<QFrame>("Panel1")->isVisible());
         QVERIFY(!f.Control<QGroupBox>("GroupBox64")->isVisible());
         QTest::mouseClick(toggle, Qt::LeftButton);

@@ -63,8 +63,8 @@ private slots:
                "(Program Card Name[F2])|-|Download User Manual|Download Web Page[F12]";
         QTest::newRow("front panel keys")
             << "KeyMenu"
-            << "Read Key|Clear Key|Read All Keys|(Read Subroutine)|(Clear Subroutine)|"
-               "Read All Subroutines|Clear Programming|Reset[F8]|Test Panel|Version[F6]|Help";
+            << "Read Key|Clear Key|Read All Keys|-|(Read Subroutine)|(Clear Subroutine)|"
+               "Read All Subroutines|-|Clear Programming|Reset[F8]|-|Test Panel|Version[F6]|Help";
     }
     void menuOutlines()
     {
@@ -80,6 +80,9 @@ private slots:
                                 << QStringList{"mnuCardStatus", "mnuPageStatus", "mnuPopupStatus"};
         QTest::newRow("reset") << "Reset1Click"
                                << QStringList{"mnuKeyReset", "mnuPageReset", "mnuPopupReset"};
+        QTest::newRow("card version") << "Version1Click"
+                                      << QStringList{"mnuCardVersion", "mnuPageVersion",
+                                                     "mnuPopupVersion"};
         QTest::newRow("send program") << "CommandSendProgram"
                                       << QStringList{"mnuPopupSendProgram", "mnuSendProgram"};
         QTest::newRow("action") << "actFontExecute" << QStringList{"actFont"};
@@ -111,8 +114,8 @@ private slots:
         popup->close();
     }
 
-    // A pop-up's own keys work inside the widget it is attached to; keys of
-    // the main menu stay with the main menu.
+    // A pop-up's own keys work anywhere in the window; keys of the main menu
+    // stay with the main menu.
     void attachedPopupKeys()
     {
         const MainMenus &menus = f.form->Menus();
@@ -135,7 +138,7 @@ private slots:
         elsewhere->setFocus();
         QVERIFY(QTest::qWaitFor([elsewhere] { return elsewhere->hasFocus(); }));
         QTest::keyClick(elsewhere, Qt::Key_F8);
-        QCOMPARE(reset.count(), 1);
+        QCOMPARE(reset.count(), 2);
     }
 };
 

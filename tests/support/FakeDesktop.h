@@ -40,6 +40,7 @@ public:
     int sleepCount = 0;         // calls of Sleep
     qint64 sleptMs = 0;         // sum of their milliseconds
     int processEventsCount = 0; // calls of ProcessEvents
+    int paintPassCount = 0;     // calls of ProcessPaintEvents
     // Called on every Sleep, after the clock advanced; lets a test act "during" a pause.
     std::function<void()> onSleep;
 
@@ -95,6 +96,12 @@ public:
     {
         ++processEventsCount;
         QCoreApplication::processEvents();  // arriving serial data, posted repaints
+    }
+    void ProcessPaintEvents() override
+    {
+        ++paintPassCount;
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents
+                                        | QEventLoop::ExcludeSocketNotifiers);
     }
 
     bool OpenUrl(const QUrl &url) override

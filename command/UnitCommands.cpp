@@ -1,0 +1,147 @@
+#include "command/UnitCommands.h"
+
+#include "app/Desktop.h"
+#include "app/MainMenus.h"
+#include "command/CommandTarget.h"
+#include "command/ControlPanel.h"
+#include "command/ErrorReport.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace {
+
+constexpr int ClearProgrammingSteps = 44;
+constexpr int PanelTestSteps = 190;
+constexpr int ProgressStepMs = 500;
+constexpr int BetweenClearsMs = 350;
+constexpr int UnitIdSteps = 100;
+constexpr int UnitIdFirstStepMs = 20;
+constexpr int UnitIdSecondStepMs = 70;
+constexpr int BeforeUnitIdCommandMs = 1000;
+constexpr int BeforeRestartWaitMs = 2000;
+
+const QString PowerCycleQuestion =
+    QStringLiteral("Please turn Quillon OFF and ON to finalize settings. Confirm when done.");
+
+} // namespace
+
+using C = UnitCommands;
+const C::Command C::Commands[] = {
+    {"StatusClick", {"[C%c%]"}, nullptr, &C::SendTemplates},
+    {"Version1Click", {"[VERC%c]"}, nullptr, &C::SendTemplates},
+    {"HelpInsideClick", {"[HELPC%c%]"}, nullptr, &C::SendTemplates},
+    {"CardClear1Click", {"[CLRC%c%]"}, nullptr, &C::SendTemplates},
+    {"QLHelp1Click", {"[HELP%]"}, nullptr, &C::SendTemplates},
+    {"Reset1Click", {"[RES]"}, nullptr, &C::SendTemplates},
+    {"CheckFirmwareVersionClick", {"[VER%]"}, nullptr, &C::SendTemplates},
+    {"ClearProgrammingClick", {"{CLRK*}", "{LED*=0}", "{CLRS*}"},
+     "This command requires 2 minutes to complete. Are you sure?", &C::ClearProgrammingClick},
+    {"TestQuillonClick", {"{TEST}"}, "This will take a bout 1.5 minutes. Continue?",
+     &C::TestQuillonClick},
+    // "%1" is the chosen unit ID.
+    {"SetUnitIDClick", {"[SETU%1]", "{SETU%1}"}, "This command will change unit ID. Are you sure?",
+     &C::SetUnitIDClick},
+};
+
+UnitCommands::UnitCommands(CommandTarget &target, Desktop &desktop, ControlPanel &control,
+                           QProgressBar *progress, QCheckBox *viewFront)
+    : QObject(progress),
+      m_target(target),
+      m_desktop(desktop),
+      m_control(control),
+      m_progress(progress),
+      m_viewFront(viewFront)
+{
+}
+
+void UnitCommands::ConnectMenus(const MainMenus &menus)
+{
+    for (const Command &command : Commands) {
+        for (QAction *entry : menus.EntriesRunning(QLatin1String(command.handler)))
+            connect(entry, &QAction::triggered, this, [this, &command] { Run(command); });
+        if (command.run == &C::SetUnitIDClick)
+            connect(m_control.SetUnitIdButton(), &QPushButton::clicked, this,
+                    [this, &command] { Run(command); });
+    }
+}
+
+void UnitCommands::Run(const Command &command)
+{
+    ReportErrors(m_desktop, [&] { (this->*command.run)(command); });
+}
+
+void UnitCommands::Send(const QString &commandTemplate)
+{
+    m_target.SendCommand(commandTemplate, QString(), QString());
+}
+
+void UnitCommands::SendTemplates(const Command &command)
+{
+    for (const QString &commandTemplate : command.templates)
+        Send(commandTemplate);
+}
+
+void UnitCommands::ClearProgrammingClick(const Command &command)
+{
+    if (!m_desktop.AskYesNo(QLatin1String(command.question)))
+        return;
+    StartProgress(ClearProgrammingSteps);
+    for (qsizetype i = 0; i < command.templates.size(); ++i) {
+        if (i > 0)
+            m_desktop.Sleep(BetweenClearsMs);
+        Send(command.templates[i]);
+    }
+    Advance(ClearProgrammingSteps, ProgressStepMs, &Desktop::ProcessPaintEvents);
+    m_progress->hide();
+}
+
+void UnitCommands::TestQuillonClick(const Command &command)
+{
+    if (!m_desktop.AskYesNo(QLatin1String(command.question)))
+        return;
+    StartProgress(PanelTestSteps);
+    SendTemplates(command);
+    Advance(PanelTestSteps, ProgressStepMs, &Desktop::ProcessPaintEvents);
+    m_progress->hide();
+}
+
+void UnitCommands::SetUnitIDClick(const Command &command)
+{
+    m_viewFront->setChecked(true);
+    if (!m_desktop.AskYesNo(QLatin1String(command.question)))
+        return;
+    const QString unitId = QString::number(m_control.UnitId());
+    StartProgress(UnitIdSteps);
+    Send(command.templates[0].arg(unitId));
+    Advance(UnitIdSteps, UnitIdFirstStepMs, &Desktop::ProcessEvents);
+    m_desktop.Sleep(BeforeUnitIdCommandMs);
+    Send(command.templates[1].arg(unitId));
+    m_progress->hide();
+    StartProgress(UnitIdSteps);
+    m_desktop.ProcessPaintEvents();
+    m_desktop.Sleep(BeforeRestartWaitMs);
+    Advance(UnitIdSteps, UnitIdSecondStepMs, &Desktop::ProcessEvents);
+    if (m_desktop.AskYesNo(PowerCycleQuestion))
+        m_progress->hide();
+}
+
+void UnitCommands::StartProgress(int maximum)
+{
+    m_progress->setRange(0, maximum);
+    m_progress->setValue(0);
+    m_progress->show();
+}
+
+void UnitCommands::Advance(int steps, int stepMs, void (Desktop::*pump)())
+{
+    // Counted, not read back from the bar: a command run from the events
+    // pumped here may have set it meanwhile.
+    for (int step = 1; step <= steps; ++step) {
+        m_desktop.Sleep(stepMs);
+        m_progress->setValue(step);
+        (m_desktop.*pump)();
+    }
+}
