@@ -1,7 +1,9 @@
+#include "command/CommandSender.h"
 #include "command/ControlTags.h"
 #include "command/TerminalView.h"
 #include "command/UnitExchange.h"
 #include "controller/IrLearner.h"
+#include "document/QlsDoc.h"
 #include "support/TestMain.h"
 #include "support/UnitProcess.h"
 #include "support/WindowFixture.h"
@@ -33,6 +35,19 @@ class TestUnitWindow : public QObject, WindowFixture
         Stop();
         QVERIFY(m_unit->Stop());
         m_unit.reset();
+    }
+
+    // Every pause after a chunk waits until the unit has taken the command
+    // in and, for a group read, until its answer is back in the window.
+    void FollowTheUnit()
+    {
+        desktop.onSleep = [this, commands = 0]() mutable {
+            if (desktop.sleepCount % CommandSender::PauseSteps != 1)
+                return;
+            QVERIFY(m_unit->WaitForLogged("command", ++commands));
+            if (m_unit->Logged("command").constLast().startsWith(QLatin1String("[RDG")))
+                QVERIFY(QTest::qWaitFor([this] { return !form->Exchange().LastReply().isEmpty(); }));
+        };
     }
 
 private slots:
@@ -85,6 +100,29 @@ private slots:
         QVERIFY(m_unit->WaitForLogged("command", 1));
         QCOMPARE(m_unit->Logged("read"), (QStringList{"[I3", "O5C5]"}));
         QCOMPARE(m_unit->Logged("command"), QStringList{"[I3O5C5]"});
+    }
+
+    void groupsWrittenAndReadBack()
+    {
+        TQlsDoc *doc = form->Doc();
+        for (const auto &[slot, group] : {std::pair{3, 2}, {12, 2}, {7, 5}})
+            doc->SetGroupMember(slot, group, true);
+        FollowTheUnit();
+        desktop.yesNoAnswers.enqueue(true);
+        QTest::mouseClick(Control("btnWriteGrp"), Qt::LeftButton);
+        QCOMPARE(m_unit->Logged("command"), (QStringList{"[CLRG*]", "[WRC3C12G2]", "[WRC7G5]"}));
+
+        // The design forgets; the unit remembers.
+        doc->SetGroupMember(12, 2, false);
+        doc->SetGroupMember(9, 1, true);
+        QTest::mouseClick(Control("btnReadGrp"), Qt::LeftButton);
+        QCOMPARE(m_unit->Logged("command").mid(3),
+                 (QStringList{"[RDG1]", "[RDG2]", "[RDG3]", "[RDG4]", "[RDG5]", "[RDG6]", "[RDG7]",
+                              "[RDG8]"}));
+        QCOMPARE(desktop.informed, QStringList());
+        QCOMPARE(doc->GroupList(1), QString());
+        QCOMPARE(doc->GroupList(2), QStringLiteral("C3C12G2"));
+        QCOMPARE(doc->GroupList(5), QStringLiteral("C7G5"));
     }
 
     void learnsTheUnitsIrCode()
