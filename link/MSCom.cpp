@@ -12,7 +12,7 @@ const QString TimeoutMessage = QStringLiteral("Timeout");
 
 } // namespace
 
-MSCom::MSCom(QObject *parent) : QObject(parent)
+MSCom::MSCom(QObject *parent) : QObject(parent), m_port(this)
 {
     connect(&m_port, &QSerialPort::readyRead, this, &MSCom::Received);
     connect(&m_port, &QSerialPort::errorOccurred, this, &MSCom::OnError);
@@ -123,7 +123,10 @@ void MSCom::OnError(QSerialPort::SerialPortError error)
             return;  // closed or reopened by the user meanwhile
         m_port.close();
         m_port.clearError();
-        if (!std::exchange(m_failureThrown, true))
-            emit Failed(m_failure);
+        const QString message = m_failure;
+        const bool reported = std::exchange(m_failureThrown, true);
+        emit Lost();  // its receivers may close the port, which forgets the failure
+        if (!reported)
+            emit Failed(message);
     }, Qt::QueuedConnection);
 }

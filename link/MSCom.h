@@ -36,6 +36,9 @@ public:
 signals:
     // Characters have arrived.
     void Received();
+    // The line failed (device gone, I/O error) and the port has been closed;
+    // Failed follows when no write has reported the failure yet.
+    void Lost();
     // The line failed (device gone, I/O error) while no write reported it;
     // the port has been closed.
     void Failed(const QString &message);
