@@ -14,6 +14,10 @@ class TerminalExchange : public QObject
     Q_OBJECT
 
 public:
+    // ReceivedText keeps at least its most recent this many characters (one
+    // per byte), more than IR learning and the group read ever wait for.
+    static constexpr qsizetype ReceivedTextKept = 64 * 1024;
+
     TerminalExchange(CommandContext &context, SerialLine &line, TerminalSink &terminal,
                      QObject *parent = nullptr);
 
@@ -25,7 +29,8 @@ public:
     // The piece delivered by the most recent receive event.
     const QString &LastReply() const { return m_lastReply; }
     void ClearLastReply() { m_lastReply.clear(); }
-    // Everything received, in order, until a reader empties it.
+    // Everything received, in order, until a reader empties it; of a long
+    // stream only the most recent part (at least ReceivedTextKept).
     const QString &ReceivedText() const { return m_receivedText; }
     void ClearReceivedText() { m_receivedText.clear(); }
 

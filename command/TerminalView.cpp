@@ -23,11 +23,11 @@ QString TypedCharacter(const QKeyEvent *event)
 
 } // namespace
 
-TerminalView::TerminalView(QWidget *parent) : QTextEdit(parent)
+TerminalView::TerminalView(QWidget *parent) : QPlainTextEdit(parent)
 {
     setObjectName(QStringLiteral("txtTerminal"));
-    setAcceptRichText(false);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setMaximumBlockCount(ScrollBackLines);
 }
 
 void TerminalView::TerminalWrite(const QString &text, const QColor &colour)
@@ -38,7 +38,7 @@ void TerminalView::TerminalWrite(const QString &text, const QColor &colour)
     format.setForeground(colour);
     cursor.insertText(text, format);  // plain text: nothing in it is interpreted
     setTextCursor(cursor);
-    QMetaObject::invokeMethod(this, &QTextEdit::ensureCursorVisible, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &QPlainTextEdit::ensureCursorVisible, Qt::QueuedConnection);
 }
 
 void TerminalView::keyPressEvent(QKeyEvent *event)
@@ -50,13 +50,15 @@ void TerminalView::txtTerminalKeyPress(QKeyEvent *event)
 {
     const QString character = TypedCharacter(event);
     if (character.isEmpty()) {
-        QTextEdit::keyPressEvent(event);
+        QPlainTextEdit::keyPressEvent(event);
         return;
     }
-    setTextColor(TerminalColor::Typed);
+    QTextCharFormat typed;
+    typed.setForeground(TerminalColor::Typed);
+    mergeCurrentCharFormat(typed);
     if (character == QLatin1String("\r"))
         event->accept();  // no line breaks from the keyboard
     else
-        QTextEdit::keyPressEvent(event);
+        QPlainTextEdit::keyPressEvent(event);
     emit Typed(character);
 }

@@ -2,15 +2,19 @@
 
 #include "command/TerminalSink.h"
 
-#include <QTextEdit>
+#include <QPlainTextEdit>
 
 // The terminal `txtTerminal`: shows commands sent, replies and typed text in
 // their colours as plain text, and hands every typed character to the line.
-class TerminalView : public QTextEdit, public TerminalSink
+// A plain-text box, so that a long stream costs only what each arrival adds.
+class TerminalView : public QPlainTextEdit, public TerminalSink
 {
     Q_OBJECT
 
 public:
+    // Lines kept for scrolling back; older lines are dropped as new ones come.
+    static constexpr int ScrollBackLines = 10000;
+
     explicit TerminalView(QWidget *parent = nullptr);
 
     void TerminalWrite(const QString &text, const QColor &colour) override;
