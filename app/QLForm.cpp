@@ -5,6 +5,7 @@
 #include "app/FormAbout.h"
 #include "app/ProgramEditorText.h"
 #include "app/QlError.h"
+#include "app/WindowPlacement.h"
 #include "command/ControlPanel.h"
 #include "command/TerminalPanel.h"
 #include "command/TerminalView.h"
@@ -23,10 +24,13 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QFontDatabase>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -128,8 +132,13 @@ void TQLForm::showEvent(QShowEvent *event)
 void TQLForm::FormShow()
 {
     m_settings = StoredSettings::Load();
-    if (m_settings.Left || m_settings.Top)
-        move(m_settings.Left.value_or(x()), m_settings.Top.value_or(y()));
+    QList<QRect> screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens << screen->availableGeometry();
+    // The client area's position, as FormDestroy stores it.
+    if (const auto position = WindowPlacement::RestoredPosition(m_settings.Left, m_settings.Top,
+                                                                geometry(), screens))
+        setGeometry(QRect(*position, size()));
     if (!m_settings.LastFile.isEmpty())
         ShowLastDocEntry(m_settings.LastFile);
     m_settings.CommPortNo = 0;
@@ -154,8 +163,8 @@ void TQLForm::FormDestroy()
 {
     emit Destroying();
     m_exchange->ClosePort();
-    m_settings.Left = x();
-    m_settings.Top = y();
+    m_settings.Left = geometry().x();
+    m_settings.Top = geometry().y();
     m_settings.Save();
 }
 
@@ -232,7 +241,11 @@ void TQLForm::ShowLastDocEntry(const QString &path)
 
 QFont TQLForm::EditorFont() const
 {
-    QFont font(m_settings.FontName, m_settings.FontSize);
+    // A font that is not installed would be replaced by a proportional one.
+    QFont font = QFontDatabase::hasFamily(m_settings.FontName)
+                     ? QFont(m_settings.FontName)
+                     : QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSize(m_settings.FontSize);
     font.setStyleHint(QFont::TypeWriter);
     return font;
 }

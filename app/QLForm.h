@@ -61,7 +61,8 @@ public:
     // Copies the document into every control, then re-selects CurrentSlot.
     void RefreshFromDocument();
     void SetDocumentCaption(const QString &path);
-    // FontName and FontSize of the settings, for the program editor and the terminal.
+    // FontName and FontSize of the settings, for the program editor and the
+    // terminal; the system's fixed-pitch font when FontName is not installed.
     QFont EditorFont() const;
 
     void actNewExecute();

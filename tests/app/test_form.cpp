@@ -10,6 +10,8 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QFontDatabase>
+#include <QScreen>
 #include <QFile>
 #include <QFrame>
 #include <QGroupBox>
@@ -23,6 +25,14 @@
 namespace {
 
 const QString NewCaption = AppInfo::Title + "  " + AppInfo::VersionText;
+
+// The editor font's family when nothing else is stored.
+QString DefaultFontFamily()
+{
+    return QFontDatabase::hasFamily("Courier New")
+               ? QString("Courier New")
+               : QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+}
 
 QByteArray ReadAll(const QString &path)
 {
@@ -82,7 +92,7 @@ private slots:
         QCOMPARE(f.Control<QComboBox>("cmboItems")->currentIndex(), 0);
         QCOMPARE(f.Control<QComboBox>("cmboEnclosure")->currentText(), QString("20 Slots Enclosure"));
         const QFont font = f.Control<QPlainTextEdit>("mmoProgram")->font();
-        QCOMPARE(font.family(), QString("Courier New"));
+        QCOMPARE(font.family(), DefaultFontFamily());
         QCOMPARE(font.pointSize(), 8);
         QCOMPARE(f.form->Settings().BaudRate, 9600);
         QCOMPARE(f.form->Settings().CommPortNo, 0);
@@ -130,7 +140,7 @@ private slots:
         stored.Save();
 
         f.Start();
-        QCOMPARE(f.form->pos(), QPoint(40, 30));
+        QCOMPARE(f.form->geometry().topLeft(), QPoint(40, 30));
         QVERIFY(f.Entry("actLastDoc")->isVisible());
         QCOMPARE(f.Entry("actLastDoc")->text(), QString("Open plant.qls"));
         QCOMPARE(f.form->Settings().CommPortNo, 0);
@@ -142,7 +152,7 @@ private slots:
     {
         f.form->Settings().CommPortNo = 2;
         f.form->move(55, 66);
-        const QPoint position = f.form->pos();
+        const QPoint position = f.form->geometry().topLeft();
         f.form.reset();
         const auto settings = OpenSettingsKey();
         QCOMPARE(settings->value("Left").toInt(), position.x());
@@ -477,7 +487,7 @@ private slots:
         QTest::addColumn<QString>("family");
         QTest::addColumn<int>("size");
         QTest::newRow("chosen") << true << "DejaVu Sans Mono" << 14;
-        QTest::newRow("cancelled") << false << "Courier New" << 8;
+        QTest::newRow("cancelled") << false << DefaultFontFamily() << 8;
     }
     void font()
     {
@@ -489,7 +499,7 @@ private slots:
         f.ClickMenu("mnuTools", "actFont");
 
         QCOMPARE(f.desktop.fontPresets.size(), 1);
-        QCOMPARE(f.desktop.fontPresets[0].family(), QString("Courier New"));
+        QCOMPARE(f.desktop.fontPresets[0].family(), DefaultFontFamily());
         QCOMPARE(f.desktop.fontPresets[0].pointSize(), 8);
         const QFont shown = f.Control<QPlainTextEdit>("mmoProgram")->font();
         QCOMPARE(shown.family(), family);
@@ -498,8 +508,73 @@ private slots:
 
         f.form.reset();
         const StoredSettings stored = StoredSettings::Load();
-        QCOMPARE(stored.FontName, family);
+        QCOMPARE(stored.FontName, accepted ? family : QString("Courier New"));
         QCOMPARE(stored.FontSize, size);
+    }
+
+    // A stored font that is not installed gives the system's fixed-pitch font,
+    // in the editor, the terminal and as the font dialog's preset.
+    void missingFontFallsBackToFixedPitch()
+    {
+        f.form.reset();
+        OpenSettingsKey()->setValue("FontName", "No Such Family QL");
+        OpenSettingsKey()->setValue("FontSize", 11);
+        f.Start();
+        const QString fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+        for (const char *name : {"mmoProgram", "txtTerminal"}) {
+            const QFont shown = f.Control<QWidget>(name)->font();
+            QCOMPARE(shown.family(), fixed);
+            QCOMPARE(shown.pointSize(), 11);
+            QVERIFY(QFontInfo(shown).fixedPitch());
+        }
+        f.desktop.fontAnswers << true;  // OK without a change
+        f.ClickMenu("mnuTools", "actFont");
+        QCOMPARE(f.desktop.fontPresets.value(0).family(), fixed);
+        QCOMPARE(f.form->Settings().FontName, fixed);
+    }
+
+    // The client area's position is stored and restored, unless the title
+    // bar would then be off every screen.
+    void windowPosition_data()
+    {
+        QTest::addColumn<QPoint>("stored");
+        QTest::addColumn<bool>("restored");
+        QTest::newRow("on the screen") << QPoint(60, 50) << true;
+        QTest::newRow("title bar above the screen") << QPoint(60, -200) << false;
+        QTest::newRow("title bar half above the screen") << QPoint(60, 10) << false;
+        QTest::newRow("right of the screen") << QPoint(5000, 50) << false;
+    }
+    void windowPosition()
+    {
+        QFETCH(QPoint, stored);
+        QFETCH(bool, restored);
+        f.form->setGeometry(QRect(QPoint(70, 80), f.form->size()));
+        f.form.reset();
+        QCOMPARE(StoredSettings::Load().Left, 70);
+        QCOMPARE(StoredSettings::Load().Top, 80);
+
+        OpenSettingsKey()->setValue("Left", stored.x());
+        OpenSettingsKey()->setValue("Top", stored.y());
+        f.Start();
+        const QPoint position = f.form->geometry().topLeft();
+        QCOMPARE(position == stored, restored);
+        const QRect screen = f.form->screen()->availableGeometry();
+        QVERIFY(screen.contains(f.form->frameGeometry().topLeft()));
+    }
+
+    // Opening a design and closing it untouched asks nothing.
+    void openedDesignIsNotModified()
+    {
+        const QString line = CardCatalog::Lines().at(CardCatalog::IndexOfCode("QL324-100"));
+        TQlsDoc saved;
+        saved.PlaceCard(20, line);
+        saved.SaveToFile(Path("plant.qls"));
+        f.desktop.openFileNames << Path("plant.qls");
+        f.Entry("actOpen")->trigger();
+        QCOMPARE(f.form->Doc()->CardText(20), line);
+        QVERIFY(!f.form->Doc()->Modified());
+        f.form->close();
+        QVERIFY(f.desktop.questions.isEmpty());
     }
 
     void importAndExportProgramText()
