@@ -52,6 +52,7 @@ TQLForm::TQLForm(Desktop &desktop, QWidget *parent)
                                                 m_regions.grpTerminal, m_regions.GroupBox64))
 {
     FormCreate();
+    m_regions.ChainTabOrder();
 }
 
 TQLForm::~TQLForm()

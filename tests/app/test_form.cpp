@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QAbstractItemView>
 #include <QDir>
 #include <QFontDatabase>
 #include <QScreen>
@@ -20,7 +21,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTabBar>
 #include <QTimer>
+#include <QWheelEvent>
 
 namespace {
 
@@ -560,6 +563,108 @@ private slots:
         QCOMPARE(position == stored, restored);
         const QRect screen = f.form->screen()->availableGeometry();
         QVERIFY(screen.contains(f.form->frameGeometry().topLeft()));
+    }
+
+    // Scrolling over the model tabs, the model list or the enclosure list
+    // changes nothing; the lists take the wheel once they have the focus.
+    void wheelChangesTheDesignOnlyWithFocus()
+    {
+        auto *items = f.Control<QComboBox>("cmboItems");
+        auto *enclosure = f.Control<QComboBox>("cmboEnclosure");
+        auto *tabs = f.Control<QTabBar>("CardControl");
+        const auto scroll = [](QWidget *widget) {
+            const QPointF at(widget->width() / 2, widget->height() / 2);
+            for (int notch = 0; notch < 3; ++notch) {
+                QWheelEvent wheel(at, widget->mapToGlobal(at), QPoint(), QPoint(0, -120),
+                                  Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+                QApplication::sendEvent(widget, &wheel);
+            }
+        };
+        const auto shown = [&] {
+            return QList<int>{items->currentIndex(), enclosure->currentIndex(), tabs->currentIndex()};
+        };
+        const QList<int> before = shown();
+        for (QWidget *widget : {static_cast<QWidget *>(items), static_cast<QWidget *>(enclosure),
+                                static_cast<QWidget *>(tabs)})
+            scroll(widget);
+        tabs->setFocus();
+        scroll(tabs);
+        QCOMPARE(shown(), before);
+        QVERIFY(!f.form->Doc()->Modified());
+
+        items->setFocus();
+        QTRY_VERIFY(items->hasFocus());
+        scroll(items);
+        QCOMPARE(items->currentIndex(), before[0] + 3);
+        QVERIFY(f.form->Doc()->Modified());
+    }
+
+    // Tab walks the regions in their visual order.
+    void tabOrderFollowsTheRegions()
+    {
+        const char *const regions[] = {"grpCards", "cmboItems", "cmboEnclosure", "CheckBox28",
+                                       "CheckBox120", "grpControls", "grpGroups", "Panel1",
+                                       "GroupBox64", "grpTerminal", "grpProgram"};
+        const auto regionOf = [&](QWidget *widget) {
+            for (int i = 0; i < int(std::size(regions)); ++i) {
+                QWidget *region = f.Control(regions[i]);
+                if (region == widget || region->isAncestorOf(widget))
+                    return i;
+            }
+            return -1;
+        };
+        // The controls Tab stops at, as it finds them in the focus chain.
+        const auto stopsAt = [](QWidget *widget) {
+            return (widget->focusPolicy() & Qt::TabFocus) && !widget->focusProxy()
+                   && widget->isVisible() && widget->isEnabled();
+        };
+        QWidget *first = f.Control("btnCard1");
+        QStringList walked;
+        int region = 0;
+        for (QWidget *widget = first->nextInFocusChain(); widget != first;
+             widget = widget->nextInFocusChain()) {
+            if (!stopsAt(widget))
+                continue;
+            QVERIFY2(regionOf(widget) >= region, qPrintable(widget->objectName()));
+            region = regionOf(widget);
+            walked << widget->objectName();
+        }
+        QCOMPARE(region, int(std::size(regions)) - 1);
+        QStringList named;
+        for (const QString &name : walked)
+            if (!name.isEmpty() && !name.startsWith("btnCard"))
+                named << name;
+        const QStringList today{"cmboItems", "cmboEnclosure", "CheckBox28", "CheckBox120",
+                                "CardControl", "UsePath", "ComboUnitID", "SetUnitID", "ComboPort",
+                                "txtTerminal", "Button146", "CheckBox121", "mmoProgram",
+                                "CheckBox122"};
+        QStringList inOrder;
+        for (const QString &name : named)
+            if (today.contains(name))
+                inOrder << name;
+        QCOMPARE(inOrder, today);
+
+        f.Control("btnCard20")->setFocus();
+        QTest::keyClick(f.form.get(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), f.Control("cmboItems"));
+        QTest::keyClick(f.form.get(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), f.Control("btnCard20"));
+    }
+
+    // The open model list shows whole entries; the closed one keeps its width.
+    void modelListShowsWholeEntries()
+    {
+        auto *items = f.Control<QComboBox>("cmboItems");
+        QCOMPARE(items->width(), 282);
+        items->showPopup();
+        QAbstractItemView *list = items->view();
+        QVERIFY(QTest::qWaitForWindowExposed(list->window()));
+        int widest = 0;
+        for (int i = 0; i < items->count(); ++i)
+            widest = std::max(widest, list->fontMetrics().horizontalAdvance(items->itemText(i)));
+        QVERIFY2(list->viewport()->width() >= widest,
+                 qPrintable(QString("%1 < %2").arg(list->viewport()->width()).arg(widest)));
+        items->hidePopup();
     }
 
     // Opening a design and closing it untouched asks nothing.
