@@ -4,6 +4,9 @@
 #include <QList>
 #include <QString>
 
+#include <memory>
+
+class EditingEntries;
 class QAction;
 class QMainWindow;
 class QMenu;
@@ -20,7 +23,11 @@ struct MenuRow;
 class MainMenus
 {
 public:
+    // What the editing entries of PopupMenu may do in a widget.
+    enum class Editing { Full, CopyOnly };
+
     explicit MainMenus(QMainWindow &window);
+    ~MainMenus();
 
     // An action or menu entry by its objectName; nullptr when unknown.
     QAction *Entry(const QString &name) const;
@@ -31,8 +38,8 @@ public:
 
     // Makes `popup` the context menu of `widget`. Shortcut keys of the
     // pop-up's entries that no main menu entry uses work while the focus is
-    // inside `widget`.
-    void Attach(QWidget *widget, QMenu *popup) const;
+    // inside `widget`. The editing entries act on `widget` as `editing` allows.
+    void Attach(QWidget *widget, QMenu *popup, Editing editing = Editing::Full) const;
 
 private:
     QAction *AddEntry(QMenu *menu, const MenuRow &row);
@@ -40,4 +47,5 @@ private:
     QMainWindow &m_window;
     QHash<QString, QAction *> m_entries;
     QHash<QString, QMenu *> m_popups;
+    std::unique_ptr<EditingEntries> m_editing;
 };

@@ -111,7 +111,9 @@ void TQLForm::ConnectExchange()
     connect(m_menus.Entry(QStringLiteral("actClearTerminal")), &QAction::triggered, this,
             &TQLForm::actClearTerminalExecute);
     TerminalPanel *terminal = m_exchange->Terminal();
-    m_menus.Attach(terminal->Terminal(), m_menus.Popup(QStringLiteral("PopupMenu")));
+    // The terminal is the record of the exchange: it can be copied, not edited.
+    m_menus.Attach(terminal->Terminal(), m_menus.Popup(QStringLiteral("PopupMenu")),
+                   MainMenus::Editing::CopyOnly);
     terminal->SetCoveredRegions({m_regions.Panel1, m_regions.GroupBox64, m_regions.grpProgram});
     m_exchange->SetWaitPictures(Artwork::Picture(Artwork::WaitBusy),
                                 Artwork::Picture(Artwork::WaitIdle));
