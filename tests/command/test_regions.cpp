@@ -104,6 +104,24 @@ private slots:
         QCOMPARE(ColourAt(s.Terminal(), int(tricky.size())), TerminalColor::Sent);
     }
 
+    // The terminal keeps its last lines only, also after it was cleared.
+    void scrollBackKeepsTheLastLines()
+    {
+        Station s;
+        QString lines;
+        for (int n = 1; n <= TerminalView::ScrollBackLines; ++n)
+            lines += QStringLiteral("line %1\n").arg(n);
+        for (int round = 0; round < 2; ++round) {
+            s.exchange.TerminalWrite(lines, TerminalColor::Received);
+            const QTextDocument *shown = s.Terminal()->document();
+            QCOMPARE(shown->blockCount(), TerminalView::ScrollBackLines);
+            QCOMPARE(shown->firstBlock().text(), QStringLiteral("line 2"));
+            QCOMPARE(shown->lastBlock().previous().text(),
+                     QStringLiteral("line %1").arg(TerminalView::ScrollBackLines));
+            s.exchange.Terminal()->ClearTerminal();
+        }
+    }
+
     void unitIdAndPathShapeCommands()
     {
         Station s;  // no port: commands are only echoed
