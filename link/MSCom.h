@@ -45,6 +45,8 @@ signals:
 
 private:
     void OnError(QSerialPort::SerialPortError error);
+    // The text of a failure of the open line.
+    QString FailureMessage() const;
     // Throws the closed-port error, or the line's failure once it failed.
     void RequireOpen();
 

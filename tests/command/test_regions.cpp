@@ -175,9 +175,14 @@ private slots:
         QTest::mouseClick(toggle, Qt::LeftButton);
         QCOMPARE(group->geometry(), QRect(1, 97, 784, 465));
         QVERIFY(logo.isHidden() && control.isHidden() && program.isHidden());
+        s.exchange.TerminalWrite(QStringLiteral("reply\n").repeated(40), TerminalColor::Received);
+        QCoreApplication::processEvents();  // shown in the enlarged box
         QTest::mouseClick(toggle, Qt::LeftButton);
         QCOMPARE(group->geometry(), QRect(1, 443, 405, 118));
         QVERIFY(!logo.isHidden() && !control.isHidden() && !program.isHidden());
+        // The newest line is in view again.
+        TerminalView *terminal = s.Terminal();
+        QTRY_VERIFY(terminal->viewport()->rect().contains(terminal->cursorRect()));
     }
 
     void waitIndicatorShowsSending()
