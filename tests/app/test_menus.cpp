@@ -118,7 +118,7 @@ private slots:
     // in the program editor, copying only in the terminal and a locked editor.
     void editingEntries()
     {
-        MainMenus &menus = const_cast<MainMenus &>(f.form->Menus());
+        const MainMenus &menus = f.form->Menus();
         QMenu *popup = menus.Popup("PopupMenu");
         const auto openOver = [&](QPlainTextEdit *box) {
             const QPoint at(10, 10);
