@@ -6,9 +6,11 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QRect>
@@ -54,6 +56,28 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         return event->type() == QEvent::Wheel && !static_cast<QWidget *>(watched)->hasFocus();
+    }
+};
+
+// In a text box Tab is typed; Ctrl+Tab and Ctrl+Shift+Tab move the focus
+// on, as Tab and Shift+Tab do elsewhere.
+class CtrlTabMovesOn : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (!(key->modifiers() & Qt::ControlModifier)
+            || (key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab))
+            return false;
+        QKeyEvent plain(QEvent::KeyPress, key->key(), key->modifiers() & Qt::ShiftModifier);
+        QCoreApplication::sendEvent(static_cast<QWidget *>(watched)->parentWidget(), &plain);
+        return true;
     }
 };
 
@@ -142,12 +166,15 @@ void FormRegions::ChainTabOrder() const
             }
     }
     QWidget *previous = nullptr;
+    auto *ctrlTab = new CtrlTabMovesOn(window);
     for (const QList<QWidget *> &region : members)
         for (QWidget *widget : region) {
             if (previous)
                 QWidget::setTabOrder(previous, widget);
             else
                 widget->setFocus();  // where the keyboard starts when the window opens
+            if (qobject_cast<QPlainTextEdit *>(widget))
+                widget->installEventFilter(ctrlTab);
             previous = widget;
         }
 }

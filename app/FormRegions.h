@@ -22,8 +22,9 @@ struct FormRegions
     // model list, the enclosure list, the view boxes, the card control area,
     // the groups, the logo, the control box, the terminal and the program
     // editor, each region's controls in their own order; the first of them
-    // has the focus when the window opens. Called once every region has
-    // been filled.
+    // has the focus when the window opens. In the text boxes, where Tab is
+    // typed, Ctrl+Tab and Ctrl+Shift+Tab move on. Called once every region
+    // has been filled.
     void ChainTabOrder() const;
 
     // Normal places of the boxes that grow to full size.

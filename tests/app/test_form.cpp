@@ -649,6 +649,14 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), f.Control("cmboItems"));
         QTest::keyClick(f.form.get(), Qt::Key_Backtab);
         QCOMPARE(QApplication::focusWidget(), f.Control("btnCard20"));
+        // The text boxes take Tab as a character: Ctrl+Tab moves on.
+        f.Control("txtTerminal")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget(), f.Control("Button146"));
+        f.Control("mmoProgram")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab,
+                        Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), f.Control("CheckBox121"));
     }
 
     // The open model list shows whole entries; the closed one keeps its width.
