@@ -14,6 +14,9 @@ class TerminalView : public QPlainTextEdit, public TerminalSink
 public:
     // Lines kept for scrolling back; older lines are dropped as new ones come.
     static constexpr int ScrollBackLines = 10000;
+    // A longer line continues on the next one, so that a stream without line
+    // breaks costs no more per arrival than one with them.
+    static constexpr int LongestLine = 4096;
 
     explicit TerminalView(QWidget *parent = nullptr);
 

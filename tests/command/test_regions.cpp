@@ -120,6 +120,12 @@ private slots:
                      QStringLiteral("line %1").arg(TerminalView::ScrollBackLines));
             s.exchange.Terminal()->ClearTerminal();
         }
+        // A stream without line breaks is shown in lines of LongestLine.
+        const QString stream(3 * TerminalView::LongestLine - 5, u'l');
+        s.exchange.TerminalWrite(stream.left(100), TerminalColor::Received);
+        s.exchange.TerminalWrite(stream.mid(100), TerminalColor::Received);
+        QCOMPARE(s.Terminal()->document()->blockCount(), 3);
+        QCOMPARE(s.TerminalText().remove(u'\n'), stream);
     }
 
     void unitIdAndPathShapeCommands()
