@@ -10,6 +10,7 @@
 #include "app/SettingsKey.h"
 #include "command/UnitExchange.h"
 
+#include <QInputDevice>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QTimer>
@@ -51,6 +52,7 @@ public:
     explicit KeyProbe(QWidget *target) : m_target(target)
     {
         target->installEventFilter(this);
+        QInputDevice::primaryKeyboard();  // made here: key events of the thread refer to it
         m_thread = std::thread([this] {
             while (!m_stop) {
                 if (!m_pending.exchange(true)) {
