@@ -3,7 +3,6 @@
 #include <QList>
 #include <QPoint>
 #include <QRect>
-#include <QSize>
 
 #include <optional>
 

@@ -14,8 +14,8 @@ class TerminalExchange : public QObject
     Q_OBJECT
 
 public:
-    // ReceivedText keeps at least its most recent this many characters (one
-    // per byte), more than IR learning and the group read ever wait for.
+    // The least ReceivedText keeps of a long stream: its most recent 64 KB
+    // (one character per byte), far more than IR learning ever waits for.
     static constexpr qsizetype ReceivedTextKept = 64 * 1024;
 
     TerminalExchange(CommandContext &context, SerialLine &line, TerminalSink &terminal,
