@@ -18,6 +18,15 @@ struct FormRegions
 {
     explicit FormRegions(QWidget *client);
 
+    // Makes Tab walk the window in its visual order: the slot buttons, the
+    // model list, the enclosure list, the view boxes, the card control area,
+    // the groups, the logo, the control box, the terminal and the program
+    // editor, each region's controls in their own order; the first of them
+    // has the focus when the window opens. In the text boxes, where Tab is
+    // typed, Ctrl+Tab and Ctrl+Shift+Tab move on. Called once every region
+    // has been filled.
+    void ChainTabOrder() const;
+
     // Normal places of the boxes that grow to full size.
     static constexpr int TerminalLeft = 1, TerminalTop = 443, TerminalWidth = 405,
                          TerminalHeight = 118;

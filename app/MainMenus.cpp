@@ -1,5 +1,7 @@
 #include "app/MainMenus.h"
 
+#include "app/EditingEntries.h"
+
 #include <QAbstractScrollArea>
 #include <QAction>
 #include <QEvent>
@@ -109,6 +111,12 @@ const MenuRow EntryTable[] = {
     {"PopupMenu", "mnuPopupHelp", "Help", "F7", "HelpInsideClick", F::None},
     {"PopupMenu", "mnuPopupClear", "Clear", "", "CardClear1Click", F::None},
     {"PopupMenu", "mnuPopupReset", "Reset Quillon", "F8", "Reset1Click", F::SeparatorBefore},
+    // The text boxes handle these keys themselves: the captions only name them.
+    {"PopupMenu", "mnuPopupUndo", "&Undo\tCtrl+Z", "", "", F::SeparatorBefore},
+    {"PopupMenu", "mnuPopupCut", "Cu&t\tCtrl+X", "", "", F::None},
+    {"PopupMenu", "mnuPopupCopy", "&Copy\tCtrl+C", "", "", F::None},
+    {"PopupMenu", "mnuPopupPaste", "&Paste\tCtrl+V", "", "", F::None},
+    {"PopupMenu", "mnuPopupSelectAll", "Select &All\tCtrl+A", "", "", F::None},
 
     {"PopUpStatus", "mnuPageStatus", "Status", "F5", "StatusClick", F::None},
     {"PopUpStatus", "mnuPageVersion", "Version", "F6", "Version1Click", F::None},
@@ -179,6 +187,14 @@ MainMenus::MainMenus(QMainWindow &window)
                 if (!entry->shortcut().isEmpty() && entry->isVisible()
                     && !WindowUsesKey(entry->shortcut()))
                     window.addAction(entry);
+
+    m_editing = std::make_unique<EditingEntries>(
+        Popup(QStringLiteral("PopupMenu")),
+        EditingEntries::Entries{Entry(QStringLiteral("mnuPopupUndo")),
+                                Entry(QStringLiteral("mnuPopupCut")),
+                                Entry(QStringLiteral("mnuPopupCopy")),
+                                Entry(QStringLiteral("mnuPopupPaste")),
+                                Entry(QStringLiteral("mnuPopupSelectAll"))});
 }
 
 bool MainMenus::WindowUsesKey(const QKeySequence &key) const
@@ -189,6 +205,8 @@ bool MainMenus::WindowUsesKey(const QKeySequence &key) const
     return std::any_of(windowEntries.cbegin(), windowEntries.cend(),
                        [&key](const QAction *entry) { return entry->shortcut() == key; });
 }
+
+MainMenus::~MainMenus() = default;
 
 QAction *MainMenus::AddEntry(QMenu *menu, const MenuRow &row)
 {
@@ -229,14 +247,20 @@ QMenu *MainMenus::Popup(const QString &name) const
     return m_popups.value(name);
 }
 
-void MainMenus::Attach(QWidget *widget, QMenu *popup) const
+void MainMenus::Attach(QWidget *widget, QMenu *popup, Editing editing) const
 {
     widget->setContextMenuPolicy(Qt::CustomContextMenu);
     // Scroll areas report the click in the coordinates of their viewport.
     const auto *area = qobject_cast<QAbstractScrollArea *>(widget);
     QWidget *origin = area ? area->viewport() : widget;
+    EditingEntries *edits = popup == m_editing->Popup() ? m_editing.get() : nullptr;
     QObject::connect(widget, &QWidget::customContextMenuRequested, popup,
-                     [origin, popup](const QPoint &pos) { popup->popup(origin->mapToGlobal(pos)); });
+                     [widget, origin, popup, edits, editing](const QPoint &pos) {
+                         if (edits)
+                             edits->OpenFor(widget, editing == Editing::Full);
+                         popup->popup(origin->mapToGlobal(pos));
+                     });
+
 }
 
 namespace {

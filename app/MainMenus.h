@@ -5,7 +5,9 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
+class EditingEntries;
 class QAction;
 class QKeySequence;
 class QMainWindow;
@@ -24,7 +26,11 @@ struct MenuRow;
 class MainMenus
 {
 public:
+    // What the editing entries of PopupMenu may do in a widget.
+    enum class Editing { Full, CopyOnly };
+
     explicit MainMenus(QMainWindow &window);
+    ~MainMenus();
 
     // An action or menu entry by its objectName; nullptr when unknown.
     QAction *Entry(const QString &name) const;
@@ -33,8 +39,9 @@ public:
     // A pop-up menu by its objectName; nullptr when unknown.
     QMenu *Popup(const QString &name) const;
 
-    // Makes `popup` the context menu of `widget`.
-    void Attach(QWidget *widget, QMenu *popup) const;
+    // Makes `popup` the context menu of `widget`; the editing entries act on
+    // `widget` as `editing` allows.
+    void Attach(QWidget *widget, QMenu *popup, Editing editing = Editing::Full) const;
     // The shortcut key of entry `name` runs the entry that `choose` names
     // when the key is pressed; choosing the entry itself still runs it.
     void RouteKey(const QString &name, const std::function<QString()> &choose) const;
@@ -46,4 +53,5 @@ private:
     QMainWindow &m_window;
     QHash<QString, QAction *> m_entries;
     QHash<QString, QMenu *> m_popups;
+    std::unique_ptr<EditingEntries> m_editing;
 };

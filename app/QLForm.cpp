@@ -5,6 +5,7 @@
 #include "app/FormAbout.h"
 #include "app/ProgramEditorText.h"
 #include "app/QlError.h"
+#include "app/WindowPlacement.h"
 #include "command/ControlPanel.h"
 #include "command/TerminalPanel.h"
 #include "command/TerminalView.h"
@@ -32,10 +33,13 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QFontDatabase>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -69,6 +73,7 @@ TQLForm::TQLForm(Desktop &desktop, QWidget *parent)
                                                 m_regions.grpTerminal, m_regions.GroupBox64))
 {
     FormCreate();
+    m_regions.ChainTabOrder();
 }
 
 TQLForm::~TQLForm()
@@ -168,7 +173,9 @@ void TQLForm::ConnectExchange()
     connect(m_menus.Entry(QStringLiteral("actClearTerminal")), &QAction::triggered, this,
             &TQLForm::actClearTerminalExecute);
     TerminalPanel *terminal = m_exchange->Terminal();
-    m_menus.Attach(terminal->Terminal(), m_menus.Popup(QStringLiteral("PopupMenu")));
+    // The terminal is the record of the exchange: it can be copied, not edited.
+    m_menus.Attach(terminal->Terminal(), m_menus.Popup(QStringLiteral("PopupMenu")),
+                   MainMenus::Editing::CopyOnly);
     terminal->SetCoveredRegions({m_regions.Panel1, m_regions.GroupBox64, m_regions.grpProgram});
     m_exchange->SetWaitPictures(Artwork::Picture(Artwork::WaitBusy),
                                 Artwork::Picture(Artwork::WaitIdle));
@@ -190,8 +197,13 @@ void TQLForm::showEvent(QShowEvent *event)
 void TQLForm::FormShow()
 {
     m_settings = StoredSettings::Load();
-    if (m_settings.Left || m_settings.Top)
-        move(m_settings.Left.value_or(x()), m_settings.Top.value_or(y()));
+    QList<QRect> screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens << screen->availableGeometry();
+    // The client area's position, as FormDestroy stores it.
+    if (const auto position = WindowPlacement::RestoredPosition(m_settings.Left, m_settings.Top,
+                                                                geometry(), screens))
+        setGeometry(QRect(*position, size()));
     if (!m_settings.LastFile.isEmpty())
         ShowLastDocEntry(m_settings.LastFile);
     m_settings.CommPortNo = 0;
@@ -216,8 +228,8 @@ void TQLForm::FormDestroy()
 {
     emit Destroying();
     m_exchange->ClosePort();
-    m_settings.Left = x();
-    m_settings.Top = y();
+    m_settings.Left = geometry().x();
+    m_settings.Top = geometry().y();
     m_settings.Save();
 }
 
@@ -294,7 +306,11 @@ void TQLForm::ShowLastDocEntry(const QString &path)
 
 QFont TQLForm::EditorFont() const
 {
-    QFont font(m_settings.FontName, m_settings.FontSize);
+    // A font that is not installed would be replaced by a proportional one.
+    QFont font = QFontDatabase::hasFamily(m_settings.FontName)
+                     ? QFont(m_settings.FontName)
+                     : QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSize(m_settings.FontSize);
     font.setStyleHint(QFont::TypeWriter);
     return font;
 }

@@ -67,7 +67,8 @@ public:
     // Opens the design named at start, after the first showing, as Open
     // would; the save query has nothing to ask of the empty start design.
     void OpenAtStart(const QString &path);
-    // FontName and FontSize of the settings, for the program editor and the terminal.
+    // FontName and FontSize of the settings, for the program editor and the
+    // terminal; the system's fixed-pitch font when FontName is not installed.
     QFont EditorFont() const;
 
     void actNewExecute();

@@ -15,12 +15,15 @@ void TerminalExchange::MSComRxChar()
     if (!m_line.IsOpen())
         return;
     const QString received = m_line.ReadAvailable();
-    for (const QChar ch : received) {
-        if (ch != QLatin1Char('\r'))
-            m_terminal.TerminalWrite(QString(ch), TerminalColor::Received);
-    }
+    QString shown = received;
+    shown.remove(QLatin1Char('\r'));
+    if (!shown.isEmpty())
+        m_terminal.TerminalWrite(shown, TerminalColor::Received);
     m_lastReply = received;
     m_receivedText += received;
+    // Drop the oldest part only now and then, so that appending stays cheap.
+    if (m_receivedText.size() > 2 * ReceivedTextKept)
+        m_receivedText.remove(0, m_receivedText.size() - ReceivedTextKept);
 }
 
 void TerminalExchange::SendTyped(const QString &character)

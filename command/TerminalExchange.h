@@ -14,6 +14,10 @@ class TerminalExchange : public QObject
     Q_OBJECT
 
 public:
+    // The least ReceivedText keeps of a long stream: its most recent 64 KB
+    // (one character per byte), far more than IR learning ever waits for.
+    static constexpr qsizetype ReceivedTextKept = 64 * 1024;
+
     TerminalExchange(CommandContext &context, SerialLine &line, TerminalSink &terminal,
                      QObject *parent = nullptr);
 
@@ -25,7 +29,8 @@ public:
     // The piece delivered by the most recent receive event.
     const QString &LastReply() const { return m_lastReply; }
     void ClearLastReply() { m_lastReply.clear(); }
-    // Everything received, in order, until a reader empties it.
+    // Everything received, in order, until a reader empties it; of a long
+    // stream only the most recent part (at least ReceivedTextKept).
     const QString &ReceivedText() const { return m_receivedText; }
     void ClearReceivedText() { m_receivedText.clear(); }
 

@@ -65,4 +65,6 @@ void TerminalPanel::CheckBox121Click()
         region->setVisible(!full);
     m_region->raise();
     m_terminal->update();
+    // The newest text stays in view when the box shrinks again.
+    QMetaObject::invokeMethod(m_terminal, &TerminalView::ensureCursorVisible, Qt::QueuedConnection);
 }

@@ -1,6 +1,7 @@
 #include "command/TerminalView.h"
 
 #include <QKeyEvent>
+#include <QTextBlock>
 #include <QTextCursor>
 
 namespace {
@@ -21,13 +22,32 @@ QString TypedCharacter(const QKeyEvent *event)
     }
 }
 
+// `text` as it continues a line of `lineLength` characters, with a line
+// break wherever a line would grow past TerminalView::LongestLine.
+QString BrokenAtLongestLine(const QString &text, qsizetype lineLength)
+{
+    QString broken;
+    broken.reserve(text.size() + text.size() / TerminalView::LongestLine + 1);
+    for (const QChar ch : text) {
+        if (ch == QLatin1Char('\n')) {
+            lineLength = -1;
+        } else if (lineLength == TerminalView::LongestLine) {
+            broken += QLatin1Char('\n');
+            lineLength = 0;
+        }
+        broken += ch;
+        ++lineLength;
+    }
+    return broken;
+}
+
 } // namespace
 
-TerminalView::TerminalView(QWidget *parent) : QTextEdit(parent)
+TerminalView::TerminalView(QWidget *parent) : QPlainTextEdit(parent)
 {
     setObjectName(QStringLiteral("txtTerminal"));
-    setAcceptRichText(false);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setMaximumBlockCount(ScrollBackLines);
 }
 
 void TerminalView::TerminalWrite(const QString &text, const QColor &colour)
@@ -36,9 +56,10 @@ void TerminalView::TerminalWrite(const QString &text, const QColor &colour)
     cursor.movePosition(QTextCursor::End);
     QTextCharFormat format;
     format.setForeground(colour);
-    cursor.insertText(text, format);  // plain text: nothing in it is interpreted
+    // Plain text: nothing in it is interpreted.
+    cursor.insertText(BrokenAtLongestLine(text, cursor.block().length() - 1), format);
     setTextCursor(cursor);
-    QMetaObject::invokeMethod(this, &QTextEdit::ensureCursorVisible, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &QPlainTextEdit::ensureCursorVisible, Qt::QueuedConnection);
 }
 
 void TerminalView::keyPressEvent(QKeyEvent *event)
@@ -50,13 +71,15 @@ void TerminalView::txtTerminalKeyPress(QKeyEvent *event)
 {
     const QString character = TypedCharacter(event);
     if (character.isEmpty()) {
-        QTextEdit::keyPressEvent(event);
+        QPlainTextEdit::keyPressEvent(event);
         return;
     }
-    setTextColor(TerminalColor::Typed);
+    QTextCharFormat typed;
+    typed.setForeground(TerminalColor::Typed);
+    mergeCurrentCharFormat(typed);
     if (character == QLatin1String("\r"))
         event->accept();  // no line breaks from the keyboard
     else
-        QTextEdit::keyPressEvent(event);
+        QPlainTextEdit::keyPressEvent(event);
     emit Typed(character);
 }

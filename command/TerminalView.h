@@ -2,15 +2,22 @@
 
 #include "command/TerminalSink.h"
 
-#include <QTextEdit>
+#include <QPlainTextEdit>
 
 // The terminal `txtTerminal`: shows commands sent, replies and typed text in
 // their colours as plain text, and hands every typed character to the line.
-class TerminalView : public QTextEdit, public TerminalSink
+// A plain-text box, so that a long stream costs only what each arrival adds.
+class TerminalView : public QPlainTextEdit, public TerminalSink
 {
     Q_OBJECT
 
 public:
+    // Lines kept for scrolling back; older lines are dropped as new ones come.
+    static constexpr int ScrollBackLines = 10000;
+    // A longer line continues on the next one, so that a stream without line
+    // breaks costs no more per arrival than one with them.
+    static constexpr int LongestLine = 4096;
+
     explicit TerminalView(QWidget *parent = nullptr);
 
     void TerminalWrite(const QString &text, const QColor &colour) override;

@@ -13,12 +13,14 @@ UnitExchange::UnitExchange(Desktop &desktop, AddressingSource addressing,
       m_addressing(std::move(addressing)),
       m_terminalPanel(new TerminalPanel(desktop, terminalRegion)),
       m_controlPanel(new ControlPanel(m_port, controlRegion)),
-      m_sender(*this, m_port, *m_terminalPanel->Terminal(), desktop),
-      m_exchange(*this, m_port, *m_terminalPanel->Terminal()),
+      m_sender(*this, *this, *m_terminalPanel->Terminal(), desktop),
+      m_exchange(*this, *this, *m_terminalPanel->Terminal()),
       m_handlers(*this, desktop)
 {
     connect(&m_port, &MSCom::Received, this,
             [this] { ReportErrors(m_desktop, [this] { m_exchange.MSComRxChar(); }); });
+    // A lost line leaves no port chosen: later commands are only echoed.
+    connect(&m_port, &MSCom::Lost, this, [this] { m_controlPanel->SelectPort(0); });
     connect(&m_port, &MSCom::Failed, this,
             [this](const QString &message) { m_desktop.ShowError(message); });
     connect(m_terminalPanel->Terminal(), &TerminalView::Typed, this, [this](const QString &typed) {
@@ -65,4 +67,10 @@ CommandAddressing UnitExchange::Addressing() const
 bool UnitExchange::PortChosen() const
 {
     return CommPortNo() != 0;
+}
+
+void UnitExchange::WriteText(const QString &text)
+{
+    if (PortChosen())
+        m_port.WriteText(text);
 }

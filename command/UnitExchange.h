@@ -4,6 +4,7 @@
 #include "command/CommandSender.h"
 #include "command/CommandTarget.h"
 #include "command/GenericHandlers.h"
+#include "command/SerialLine.h"
 #include "command/TerminalExchange.h"
 #include "command/UnitReplies.h"
 #include "link/MSCom.h"
@@ -23,7 +24,8 @@ class QImage;
 class UnitExchange : public QObject,
                      public CommandTarget,
                      public UnitReplies,
-                     private CommandContext
+                     private CommandContext,
+                     private SerialLine
 {
     Q_OBJECT
 
@@ -63,6 +65,12 @@ public:
 private:
     CommandAddressing Addressing() const override;
     bool PortChosen() const override;
+
+    // The port as sending and receiving use it: once the chosen port is
+    // lost in the middle of a command, the rest of it is only echoed.
+    bool IsOpen() const override { return m_port.IsOpen(); }
+    void WriteText(const QString &text) override;
+    QString ReadAvailable() override { return m_port.ReadAvailable(); }
 
     Desktop &m_desktop;
     AddressingSource m_addressing;

@@ -147,6 +147,14 @@ void TQlsDoc::ClearSlot(int slot)
 
 void TQlsDoc::PlaceCard(int slot, const QString &text)
 {
+    // The same model again (the catalog line for a code read from a file,
+    // say) changes only the text; the design is not modified by it.
+    QString &own = slotAt(slot).CardText;
+    if (!text.isEmpty() && own != Reserved
+        && CardCatalog::ModelCode(own) == CardCatalog::ModelCode(text)) {
+        own = text;
+        return;
+    }
     ClearSlot(slot);
     if (text.isEmpty())
         return;

@@ -66,7 +66,8 @@ public:
     void SetProgramLines(const QStringList &lines);
 
     void ClearSlot(int slot);
-    // Throws QlError(CannotPlaceCard) when the model does not fit.
+    // Throws QlError(CannotPlaceCard) when the model does not fit. The model
+    // the slot already holds only takes the new text, leaving Modified as it was.
     void PlaceCard(int slot, const QString &text);
 
     int EnclosureKind() const { return m_enclosureKind; }

@@ -93,7 +93,9 @@ private:
     QByteArray m_bytes;
 };
 
-// Fills an empty document from the text of a document file.
+// Fills an empty document from the text of a document file. The cards are
+// placed after every other line has been read, so that they meet the file's
+// enclosure wherever its line stands.
 class QlsFileReader
 {
 public:
@@ -102,23 +104,67 @@ public:
     void Read(const QString &text)
     {
         const QStringList lines = TextFile::SplitLines(text);
-        for (int n = 0; n < lines.size(); ++n)
-            readLine(n + 1, lines[n]);
+        QList<int> cardLines;
+        bool designLines = false;
+        bool foreignLines = false;
+        for (int n = 0; n < lines.size(); ++n) {
+            switch (readLine(lines[n])) {
+            case Line::Card:
+                cardLines.append(n);
+                designLines = designLines || isSlotKey(keyOf(lines[n]));
+                break;
+            case Line::Design:
+                designLines = designLines || !lines[n].isEmpty();
+                break;
+            case Line::Foreign:
+                foreignLines = true;
+                break;
+            }
+        }
+        // Lines of another kind of file and not one of a design: refused
+        // before a save could overwrite that file with an empty design.
+        if (foreignLines && !designLines)
+            throw QlError(QStringLiteral("Cannot read \"%1\": it is not a QLSetup design")
+                              .arg(QFileInfo(m_path).fileName()));
+        for (const int n : std::as_const(cardLines))
+            placeCard(n + 1, lines[n]);
         m_doc.SetInfoField(TQlsDoc::COMMENT, m_comment);
         m_doc.SetInfoField(TQlsDoc::PROG, m_program);
     }
 
 private:
-    void readLine(int number, const QString &line)
+    enum class Line { Design, Card, Foreign };
+
+    static QString keyOf(const QString &line)
+    {
+        const qsizetype comma = line.indexOf(u',');
+        return comma < 0 ? line : line.left(comma);
+    }
+
+    static QString valueOf(const QString &line)
+    {
+        const qsizetype comma = line.indexOf(u',');
+        return comma < 0 ? QString() : line.mid(comma + 1);
+    }
+
+    // "C" and a decimal number.
+    static bool isSlotKey(const QString &key)
+    {
+        if (key.size() < 2)
+            return false;
+        for (qsizetype i = 1; i < key.size(); ++i)
+            if (key[i] < u'0' || key[i] > u'9')
+                return false;
+        return true;
+    }
+
+    // Reads every line but a card line; card lines are left for placeCard.
+    Line readLine(const QString &line)
     {
         if (m_doc.ApplyGroupTokens(line))
-            return;
-        const qsizetype comma = line.indexOf(u',');
-        const QString key = comma < 0 ? line : line.left(comma);
-        const QString value = comma < 0 ? QString() : line.mid(comma + 1);
-        if (key.isEmpty())
-            return;
-
+            return Line::Design;
+        const QString key = keyOf(line);
+        const QString value = valueOf(line);
         if (key == u"PROG") {
             m_program += value + QStringLiteral("\r\n");
         } else if (key == u"COMMENT") {
@@ -132,8 +178,11 @@ private:
         } else if (key == u"ENCLOSURE") {
             m_doc.SetEnclosure(enclosureKind(value));
         } else if (key.startsWith(u'C')) {
-            placeCard(number, line, key.mid(1), value);
+            return Line::Card;
+        } else {
+            return Line::Foreign;  // skipped
         }
+        return Line::Design;
     }
 
     static std::optional<TQlsDoc::InfoIndex> singleField(const QString &key)
@@ -152,21 +201,25 @@ private:
         return 0;
     }
 
-    void placeCard(int number, const QString &line, const QString &slotText, const QString &value)
+    void placeCard(int number, const QString &line)
     {
-        bool isNumber = !slotText.isEmpty();
-        for (QChar c : slotText)
-            isNumber = isNumber && c >= u'0' && c <= u'9';
-        if (!isNumber)
-            fail(number, line, QStringLiteral("\"%1\" is not a slot number").arg(slotText));
+        const QString key = keyOf(line);
+        if (!isSlotKey(key))
+            fail(number, line, QStringLiteral("\"%1\" is not a slot number").arg(key));
+        const QString slotText = key.mid(1);
         const int slot = slotText.size() <= 9 ? slotText.toInt() : 0;
         if (slot < 1 || slot > TQlsDoc::SlotCount)
             fail(number, line, QStringLiteral("there is no slot %1").arg(slotText));
         // A slot covered by a card read earlier belongs to that card.
         if (m_doc.CardText(slot) == TQlsDoc::Reserved)
-            throw QlError(TQlsDoc::CannotPlaceCard);
+            fail(number, line, TQlsDoc::CannotPlaceCard);
+        const QString value = valueOf(line);
         const qsizetype blank = value.indexOf(u' ');
-        m_doc.PlaceCard(slot, blank < 0 ? QString() : value.left(blank + 1));
+        try {
+            m_doc.PlaceCard(slot, blank < 0 ? QString() : value.left(blank + 1));
+        } catch (const QlError &error) {
+            fail(number, line, error.message());
+        }
     }
 
     [[noreturn]] void fail(int number, const QString &line, const QString &reason) const

@@ -4,6 +4,10 @@
 
 #include <cerrno>
 
+#ifdef Q_OS_UNIX
+#include <poll.h>
+#endif
+
 namespace {
 
 const QString ClosedPortMessage = QStringLiteral("Can't perform this operation on a closed port");
@@ -12,7 +16,7 @@ const QString TimeoutMessage = QStringLiteral("Timeout");
 
 } // namespace
 
-MSCom::MSCom(QObject *parent) : QObject(parent)
+MSCom::MSCom(QObject *parent) : QObject(parent), m_port(this)
 {
     connect(&m_port, &QSerialPort::readyRead, this, &MSCom::Received);
     connect(&m_port, &QSerialPort::errorOccurred, this, &MSCom::OnError);
@@ -100,6 +104,19 @@ QString MSCom::ReadAvailable()
     return QString::fromLatin1(m_port.readAll());
 }
 
+QString MSCom::FailureMessage() const
+{
+    // A read that meets the end of a vanished device sets no system error,
+    // so the port's message would repeat whatever error happened last
+    // anywhere; it is reported as the I/O error a write to it gives.
+#ifdef Q_OS_UNIX
+    pollfd device{int(m_port.handle()), POLLIN, 0};
+    if (::poll(&device, 1, 0) == 1 && (device.revents & (POLLHUP | POLLERR)))
+        return qt_error_string(EIO);
+#endif
+    return errno == 0 ? qt_error_string(EIO) : m_port.errorString();
+}
+
 void MSCom::OnError(QSerialPort::SerialPortError error)
 {
     switch (error) {
@@ -115,15 +132,16 @@ void MSCom::OnError(QSerialPort::SerialPortError error)
     // The port keeps signalling this error until closed. Close it and report
     // once, outside the notifier that reported it: the report may open a
     // dialog whose event loop would otherwise delete that notifier under it.
-    // A read that meets the end of a vanished device leaves no system error;
-    // it is reported as the I/O error a write to it gives.
-    m_failure = errno == 0 ? qt_error_string(EIO) : m_port.errorString();
+    m_failure = FailureMessage();
     QMetaObject::invokeMethod(this, [this] {
         if (m_failure.isEmpty())
             return;  // closed or reopened by the user meanwhile
         m_port.close();
         m_port.clearError();
-        if (!std::exchange(m_failureThrown, true))
-            emit Failed(m_failure);
+        const QString message = m_failure;
+        const bool reported = std::exchange(m_failureThrown, true);
+        emit Lost();  // its receivers may close the port, which forgets the failure
+        if (!reported)
+            emit Failed(message);
     }, Qt::QueuedConnection);
 }

@@ -36,12 +36,17 @@ public:
 signals:
     // Characters have arrived.
     void Received();
+    // The line failed (device gone, I/O error) and the port has been closed;
+    // Failed follows when no write has reported the failure yet.
+    void Lost();
     // The line failed (device gone, I/O error) while no write reported it;
     // the port has been closed.
     void Failed(const QString &message);
 
 private:
     void OnError(QSerialPort::SerialPortError error);
+    // The text of a failure of the open line.
+    QString FailureMessage() const;
     // Throws the closed-port error, or the line's failure once it failed.
     void RequireOpen();
 

@@ -2,6 +2,8 @@
 
 #include "document/CardCatalog.h"
 
+#include <QWheelEvent>
+
 ModelTabBar::ModelTabBar(QWidget *parent) : QTabBar(parent)
 {
     setObjectName(QStringLiteral("CardControl"));
@@ -31,4 +33,9 @@ int ModelTabBar::TabTag(int index) const
 int ModelTabBar::IndexOfName(const QString &name) const
 {
     return m_names.indexOf(name);
+}
+
+void ModelTabBar::wheelEvent(QWheelEvent *event)
+{
+    event->ignore();
 }

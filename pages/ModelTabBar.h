@@ -19,6 +19,10 @@ public:
     // Index of the tab named `name`, or -1.
     int IndexOfName(const QString &name) const;
 
+protected:
+    // The wheel never switches the model: it would put another card in the slot.
+    void wheelEvent(QWheelEvent *event) override;
+
 private:
     QStringList m_names;
 };

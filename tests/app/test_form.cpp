@@ -9,7 +9,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QAbstractItemView>
 #include <QDir>
+#include <QFontDatabase>
+#include <QScreen>
 #include <QFile>
 #include <QFrame>
 #include <QGroupBox>
@@ -18,11 +21,21 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTabBar>
 #include <QTimer>
+#include <QWheelEvent>
 
 namespace {
 
 const QString NewCaption = AppInfo::Title + "  " + AppInfo::VersionText;
+
+// The editor font's family when nothing else is stored.
+QString DefaultFontFamily()
+{
+    return QFontDatabase::hasFamily("Courier New")
+               ? QString("Courier New")
+               : QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+}
 
 QByteArray ReadAll(const QString &path)
 {
@@ -82,7 +95,7 @@ private slots:
         QCOMPARE(f.Control<QComboBox>("cmboItems")->currentIndex(), 0);
         QCOMPARE(f.Control<QComboBox>("cmboEnclosure")->currentText(), QString("20 Slots Enclosure"));
         const QFont font = f.Control<QPlainTextEdit>("mmoProgram")->font();
-        QCOMPARE(font.family(), QString("Courier New"));
+        QCOMPARE(font.family(), DefaultFontFamily());
         QCOMPARE(font.pointSize(), 8);
         QCOMPARE(f.form->Settings().BaudRate, 9600);
         QCOMPARE(f.form->Settings().CommPortNo, 0);
@@ -130,7 +143,7 @@ private slots:
         stored.Save();
 
         f.Start();
-        QCOMPARE(f.form->pos(), QPoint(40, 30));
+        QCOMPARE(f.form->geometry().topLeft(), QPoint(40, 30));
         QVERIFY(f.Entry("actLastDoc")->isVisible());
         QCOMPARE(f.Entry("actLastDoc")->text(), QString("Open plant.qls"));
         QCOMPARE(f.form->Settings().CommPortNo, 0);
@@ -142,7 +155,7 @@ private slots:
     {
         f.form->Settings().CommPortNo = 2;
         f.form->move(55, 66);
-        const QPoint position = f.form->pos();
+        const QPoint position = f.form->geometry().topLeft();
         f.form.reset();
         const auto settings = OpenSettingsKey();
         QCOMPARE(settings->value("Left").toInt(), position.x());
@@ -477,7 +490,7 @@ private slots:
         QTest::addColumn<QString>("family");
         QTest::addColumn<int>("size");
         QTest::newRow("chosen") << true << "DejaVu Sans Mono" << 14;
-        QTest::newRow("cancelled") << false << "Courier New" << 8;
+        QTest::newRow("cancelled") << false << DefaultFontFamily() << 8;
     }
     void font()
     {
@@ -489,7 +502,7 @@ private slots:
         f.ClickMenu("mnuTools", "actFont");
 
         QCOMPARE(f.desktop.fontPresets.size(), 1);
-        QCOMPARE(f.desktop.fontPresets[0].family(), QString("Courier New"));
+        QCOMPARE(f.desktop.fontPresets[0].family(), DefaultFontFamily());
         QCOMPARE(f.desktop.fontPresets[0].pointSize(), 8);
         const QFont shown = f.Control<QPlainTextEdit>("mmoProgram")->font();
         QCOMPARE(shown.family(), family);
@@ -498,8 +511,183 @@ private slots:
 
         f.form.reset();
         const StoredSettings stored = StoredSettings::Load();
-        QCOMPARE(stored.FontName, family);
+        QCOMPARE(stored.FontName, accepted ? family : QString("Courier New"));
         QCOMPARE(stored.FontSize, size);
+    }
+
+    // A stored font that is not installed gives the system's fixed-pitch font,
+    // in the editor, the terminal and as the font dialog's preset.
+    void missingFontFallsBackToFixedPitch()
+    {
+        f.form.reset();
+        OpenSettingsKey()->setValue("FontName", "No Such Family QL");
+        OpenSettingsKey()->setValue("FontSize", 11);
+        f.Start();
+        const QString fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+        for (const char *name : {"mmoProgram", "txtTerminal"}) {
+            const QFont shown = f.Control<QWidget>(name)->font();
+            QCOMPARE(shown.family(), fixed);
+            QCOMPARE(shown.pointSize(), 11);
+            QVERIFY(QFontInfo(shown).fixedPitch());
+        }
+        f.desktop.fontAnswers << true;  // OK without a change
+        f.ClickMenu("mnuTools", "actFont");
+        QCOMPARE(f.desktop.fontPresets.value(0).family(), fixed);
+        QCOMPARE(f.form->Settings().FontName, fixed);
+    }
+
+    // The client area's position is stored and restored, unless the title
+    // bar would then be off every screen.
+    void windowPosition_data()
+    {
+        QTest::addColumn<QPoint>("stored");
+        QTest::addColumn<bool>("restored");
+        QTest::newRow("on the screen") << QPoint(60, 50) << true;
+        QTest::newRow("title bar above the screen") << QPoint(60, -200) << false;
+        QTest::newRow("title bar half above the screen") << QPoint(60, 10) << false;
+        QTest::newRow("right of the screen") << QPoint(5000, 50) << false;
+    }
+    void windowPosition()
+    {
+        QFETCH(QPoint, stored);
+        QFETCH(bool, restored);
+        f.form->setGeometry(QRect(QPoint(70, 80), f.form->size()));
+        f.form.reset();
+        QCOMPARE(StoredSettings::Load().Left, 70);
+        QCOMPARE(StoredSettings::Load().Top, 80);
+
+        OpenSettingsKey()->setValue("Left", stored.x());
+        OpenSettingsKey()->setValue("Top", stored.y());
+        f.Start();
+        const QPoint position = f.form->geometry().topLeft();
+        QCOMPARE(position == stored, restored);
+        const QRect screen = f.form->screen()->availableGeometry();
+        QVERIFY(screen.contains(f.form->frameGeometry().topLeft()));
+    }
+
+    // Scrolling over the model tabs, the model list or the enclosure list
+    // changes nothing; the lists take the wheel once they have the focus.
+    void wheelChangesTheDesignOnlyWithFocus()
+    {
+        auto *items = f.Control<QComboBox>("cmboItems");
+        auto *enclosure = f.Control<QComboBox>("cmboEnclosure");
+        auto *tabs = f.Control<QTabBar>("CardControl");
+        const auto scroll = [](QWidget *widget) {
+            const QPointF at(widget->width() / 2, widget->height() / 2);
+            for (int notch = 0; notch < 3; ++notch) {
+                QWheelEvent wheel(at, widget->mapToGlobal(at), QPoint(), QPoint(0, -120),
+                                  Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+                QApplication::sendEvent(widget, &wheel);
+            }
+        };
+        const auto shown = [&] {
+            return QList<int>{items->currentIndex(), enclosure->currentIndex(), tabs->currentIndex()};
+        };
+        const QList<int> before = shown();
+        for (QWidget *widget : {static_cast<QWidget *>(items), static_cast<QWidget *>(enclosure),
+                                static_cast<QWidget *>(tabs)})
+            scroll(widget);
+        tabs->setFocus();
+        scroll(tabs);
+        QCOMPARE(shown(), before);
+        QVERIFY(!f.form->Doc()->Modified());
+
+        items->setFocus();
+        QTRY_VERIFY(items->hasFocus());
+        scroll(items);
+        QCOMPARE(items->currentIndex(), before[0] + 3);
+        QVERIFY(f.form->Doc()->Modified());
+    }
+
+    // Tab walks the regions in their visual order.
+    void tabOrderFollowsTheRegions()
+    {
+        const char *const regions[] = {"grpCards", "cmboItems", "cmboEnclosure", "CheckBox28",
+                                       "CheckBox120", "grpControls", "grpGroups", "Panel1",
+                                       "GroupBox64", "grpTerminal", "grpProgram"};
+        const auto regionOf = [&](QWidget *widget) {
+            for (int i = 0; i < int(std::size(regions)); ++i) {
+                QWidget *region = f.Control(regions[i]);
+                if (region == widget || region->isAncestorOf(widget))
+                    return i;
+            }
+            return -1;
+        };
+        // The controls Tab stops at, as it finds them in the focus chain.
+        const auto stopsAt = [](QWidget *widget) {
+            return (widget->focusPolicy() & Qt::TabFocus) && !widget->focusProxy()
+                   && widget->isVisible() && widget->isEnabled();
+        };
+        QWidget *first = f.Control("btnCard1");
+        QStringList walked;
+        int region = 0;
+        for (QWidget *widget = first->nextInFocusChain(); widget != first;
+             widget = widget->nextInFocusChain()) {
+            if (!stopsAt(widget))
+                continue;
+            QVERIFY2(regionOf(widget) >= region, qPrintable(widget->objectName()));
+            region = regionOf(widget);
+            walked << widget->objectName();
+        }
+        QCOMPARE(region, int(std::size(regions)) - 1);
+        QStringList named;
+        for (const QString &name : walked)
+            if (!name.isEmpty() && !name.startsWith("btnCard"))
+                named << name;
+        const QStringList today{"cmboItems", "cmboEnclosure", "CheckBox28", "CheckBox120",
+                                "CardControl", "UsePath", "ComboUnitID", "SetUnitID", "ComboPort",
+                                "txtTerminal", "Button146", "CheckBox121", "mmoProgram",
+                                "CheckBox122"};
+        QStringList inOrder;
+        for (const QString &name : named)
+            if (today.contains(name))
+                inOrder << name;
+        QCOMPARE(inOrder, today);
+
+        f.Control("btnCard20")->setFocus();
+        QTest::keyClick(f.form.get(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), f.Control("cmboItems"));
+        QTest::keyClick(f.form.get(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), f.Control("btnCard20"));
+        // The text boxes take Tab as a character: Ctrl+Tab moves on.
+        f.Control("txtTerminal")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget(), f.Control("Button146"));
+        f.Control("mmoProgram")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab,
+                        Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), f.Control("CheckBox121"));
+    }
+
+    // The open model list shows whole entries; the closed one keeps its width.
+    void modelListShowsWholeEntries()
+    {
+        auto *items = f.Control<QComboBox>("cmboItems");
+        QCOMPARE(items->width(), 282);
+        items->showPopup();
+        QAbstractItemView *list = items->view();
+        QVERIFY(QTest::qWaitForWindowExposed(list->window()));
+        int widest = 0;
+        for (int i = 0; i < items->count(); ++i)
+            widest = std::max(widest, list->fontMetrics().horizontalAdvance(items->itemText(i)));
+        QVERIFY2(list->viewport()->width() >= widest,
+                 qPrintable(QString("%1 < %2").arg(list->viewport()->width()).arg(widest)));
+        items->hidePopup();
+    }
+
+    // Opening a design and closing it untouched asks nothing.
+    void openedDesignIsNotModified()
+    {
+        const QString line = CardCatalog::Lines().at(CardCatalog::IndexOfCode("QL324-100"));
+        TQlsDoc saved;
+        saved.PlaceCard(20, line);
+        saved.SaveToFile(Path("plant.qls"));
+        f.desktop.openFileNames << Path("plant.qls");
+        f.Entry("actOpen")->trigger();
+        QCOMPARE(f.form->Doc()->CardText(20), line);
+        QVERIFY(!f.form->Doc()->Modified());
+        f.form->close();
+        QVERIFY(f.desktop.questions.isEmpty());
     }
 
     void importAndExportProgramText()

@@ -2,6 +2,7 @@
 
 #include "support/TestMain.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QLineEdit>
@@ -56,7 +57,8 @@ private slots:
         QTest::newRow("terminal and editor")
             << "PopupMenu"
             << "Font...|Import program...|Export program...|&Send Program[F9]|-|Status[F5]|"
-               "Version[F6]|Help[F7]|Clear|-|Reset Quillon[F8]";
+               "Version[F6]|Help[F7]|Clear|-|Reset Quillon[F8]|-|&Undo\tCtrl+Z|Cu&t\tCtrl+X|"
+               "&Copy\tCtrl+C|&Paste\tCtrl+V|Select &All\tCtrl+A";
         QTest::newRow("card pages")
             << "PopUpStatus"
             << "Status[F5]|Version[F6]|Help[F7]|Clear|-|Group Status|Reset[F8]|(-)|"
@@ -103,14 +105,70 @@ private slots:
     // coordinates of their text area: the pop-up opens at the clicked point.
     void popupOpensAtTheClickedPoint()
     {
-        auto *editor = f.Control<QPlainTextEdit>("mmoProgram");
+        // The terminal's pop-up, without the editing entries it hides, fits
+        // below the point on the test screen.
+        auto *terminal = f.Control<QPlainTextEdit>("txtTerminal");
         QMenu *popup = f.form->Menus().Popup("PopupMenu");
         const QPoint clicked(12, 9);
         QContextMenuEvent event(QContextMenuEvent::Mouse, clicked,
-                                editor->viewport()->mapToGlobal(clicked));
-        QApplication::sendEvent(editor->viewport(), &event);
+                                terminal->viewport()->mapToGlobal(clicked));
+        QApplication::sendEvent(terminal->viewport(), &event);
         QVERIFY(QTest::qWaitForWindowExposed(popup));
-        QCOMPARE(popup->pos(), editor->viewport()->mapToGlobal(clicked));
+        QCOMPARE(popup->pos(), terminal->viewport()->mapToGlobal(clicked));
+        popup->close();
+    }
+
+    // The editing entries act on the box the pop-up opens over: all of them
+    // in the program editor, copying only in the terminal and a locked editor.
+    void editingEntries()
+    {
+        const MainMenus &menus = f.form->Menus();
+        QMenu *popup = menus.Popup("PopupMenu");
+        const auto openOver = [&](QPlainTextEdit *box) {
+            const QPoint at(10, 10);
+            QContextMenuEvent event(QContextMenuEvent::Mouse, at, box->viewport()->mapToGlobal(at));
+            QApplication::sendEvent(box->viewport(), &event);
+            QVERIFY(QTest::qWaitForWindowExposed(popup));
+        };
+        const auto shown = [&] {
+            QStringList names;
+            for (const char *name : {"mnuPopupUndo", "mnuPopupCut", "mnuPopupCopy",
+                                     "mnuPopupPaste", "mnuPopupSelectAll"})
+                if (menus.Entry(name)->isVisible())
+                    names << QString(name).mid(8);
+            return names;
+        };
+        const auto choose = [&](const char *name) {
+            QTest::mouseClick(popup, Qt::LeftButton, {},
+                              popup->actionGeometry(menus.Entry(name)).center());
+            QTRY_VERIFY(!popup->isVisible());
+        };
+
+        auto *editor = f.Control<QPlainTextEdit>("mmoProgram");
+        QTest::keyClicks(editor, "K1");
+        openOver(editor);
+        QCOMPARE(shown(), (QStringList{"Undo", "Cut", "Copy", "Paste", "SelectAll"}));
+        choose("mnuPopupSelectAll");
+        openOver(editor);
+        choose("mnuPopupCut");
+        QCOMPARE(editor->toPlainText(), QString());
+        QCOMPARE(QApplication::clipboard()->text(), QString("K1"));
+        openOver(editor);
+        choose("mnuPopupUndo");
+        QCOMPARE(editor->toPlainText(), QString("K1"));
+
+        auto *terminal = f.Control<QPlainTextEdit>("txtTerminal");
+        f.form->SendCommand("[RES]", QString(), QString());
+        openOver(terminal);
+        QCOMPARE(shown(), (QStringList{"Copy", "SelectAll"}));
+        choose("mnuPopupSelectAll");
+        openOver(terminal);
+        choose("mnuPopupCopy");
+        QCOMPARE(QApplication::clipboard()->text(), QString("[RES]"));
+
+        f.ClickMenu("mnuTools", "actLock");
+        openOver(editor);
+        QCOMPARE(shown(), (QStringList{"Copy", "SelectAll"}));
         popup->close();
     }
 

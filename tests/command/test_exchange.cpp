@@ -26,7 +26,7 @@ private slots:
         line.input = "OK\r\n";
         exchange.MSComRxChar();
         QCOMPARE(terminal.Text(), QStringLiteral("OK\n"));
-        QCOMPARE(terminal.pieces.size(), 3);
+        QCOMPARE(terminal.pieces.size(), 1);  // one insert per arrival
         for (const TerminalPiece &piece : terminal.pieces)
             QCOMPARE(piece.colour, TerminalColor::Received);
         QCOMPARE(exchange.LastReply(), QStringLiteral("OK\r\n"));
@@ -51,6 +51,21 @@ private slots:
 
         exchange.ClearReceivedText();
         QCOMPARE(exchange.ReceivedText(), QString());
+    }
+
+    void receivedTextKeepsItsRecentPart()
+    {
+        TerminalExchange exchange(context, line, terminal);
+        const QString piece = QStringLiteral("0123456789abcdef").repeated(1024);
+        for (int n = 0; n < 40; ++n) {
+            line.input = QString::number(n % 10) + piece;
+            exchange.MSComRxChar();
+        }
+        const QString &kept = exchange.ReceivedText();
+        QVERIFY(kept.size() >= TerminalExchange::ReceivedTextKept);
+        QVERIFY(kept.size() <= 2 * TerminalExchange::ReceivedTextKept);
+        QVERIFY(kept.endsWith(QStringLiteral("9") + piece));
+        QCOMPARE(exchange.LastReply(), QStringLiteral("9") + piece);
     }
 
     void receiveOnClosedPortIgnored()

@@ -1,4 +1,3 @@
-#include "app/QlError.h"
 #include "command/ControlPanel.h"
 #include "command/ControlTags.h"
 #include "command/TerminalPanel.h"
@@ -17,6 +16,7 @@
 #include <QRadioButton>
 #include <QSettings>
 #include <QTest>
+#include <QPlainTextEdit>
 #include <QTextBlock>
 
 namespace {
@@ -57,7 +57,7 @@ struct Station
 };
 
 // Colour of the character at `position` of the terminal.
-QColor ColourAt(QTextEdit *edit, int position)
+QColor ColourAt(QPlainTextEdit *edit, int position)
 {
     QTextCursor cursor(edit->document());
     cursor.setPosition(position + 1);
@@ -102,6 +102,30 @@ private slots:
         QCOMPARE(s.TerminalText(), tricky + QStringLiteral("[RES]"));
         QCOMPARE(ColourAt(s.Terminal(), 0), TerminalColor::Received);
         QCOMPARE(ColourAt(s.Terminal(), int(tricky.size())), TerminalColor::Sent);
+    }
+
+    // The terminal keeps its last lines only, also after it was cleared.
+    void scrollBackKeepsTheLastLines()
+    {
+        Station s;
+        QString lines;
+        for (int n = 1; n <= TerminalView::ScrollBackLines; ++n)
+            lines += QStringLiteral("line %1\n").arg(n);
+        for (int round = 0; round < 2; ++round) {
+            s.exchange.TerminalWrite(lines, TerminalColor::Received);
+            const QTextDocument *shown = s.Terminal()->document();
+            QCOMPARE(shown->blockCount(), TerminalView::ScrollBackLines);
+            QCOMPARE(shown->firstBlock().text(), QStringLiteral("line 2"));
+            QCOMPARE(shown->lastBlock().previous().text(),
+                     QStringLiteral("line %1").arg(TerminalView::ScrollBackLines));
+            s.exchange.Terminal()->ClearTerminal();
+        }
+        // A stream without line breaks is shown in lines of LongestLine.
+        const QString stream(3 * TerminalView::LongestLine - 5, u'l');
+        s.exchange.TerminalWrite(stream.left(100), TerminalColor::Received);
+        s.exchange.TerminalWrite(stream.mid(100), TerminalColor::Received);
+        QCOMPARE(s.Terminal()->document()->blockCount(), 3);
+        QCOMPARE(s.TerminalText().remove(u'\n'), stream);
     }
 
     void unitIdAndPathShapeCommands()
@@ -157,9 +181,14 @@ private slots:
         QTest::mouseClick(toggle, Qt::LeftButton);
         QCOMPARE(group->geometry(), QRect(1, 97, 784, 465));
         QVERIFY(logo.isHidden() && control.isHidden() && program.isHidden());
+        s.exchange.TerminalWrite(QStringLiteral("reply\n").repeated(40), TerminalColor::Received);
+        QCoreApplication::processEvents();  // shown in the enlarged box
         QTest::mouseClick(toggle, Qt::LeftButton);
         QCOMPARE(group->geometry(), QRect(1, 443, 405, 118));
         QVERIFY(!logo.isHidden() && !control.isHidden() && !program.isHidden());
+        // The newest line is in view again.
+        TerminalView *terminal = s.Terminal();
+        QTRY_VERIFY(terminal->viewport()->rect().contains(terminal->cursorRect()));
     }
 
     void waitIndicatorShowsSending()
@@ -254,35 +283,31 @@ private slots:
         QVERIFY(s.desktop.errors.isEmpty());
     }
 
-    void farSideGoneIsReportedOnceThenWritesFail()
+    // A page control whose write meets the vanished line reports it once;
+    // the lost line then leaves no port, and the next click is only echoed.
+    void lineLostUnderAPageControl()
     {
         PtyPair pty;
         QVERIFY(pty.Start());
         PointPortAt(1, pty.NearPath());
         Station s;
         s.exchange.SelectPort(1);
-        pty.Stop();
-        QTRY_COMPARE_WITH_TIMEOUT(s.desktop.errors.size(), 1, 5000);
-        QTest::qWait(100);
-        QCOMPARE(s.desktop.errors.size(), 1);
-
-        try {
-            s.exchange.SendCommand("[RES]", QString(), QString());
-            QFAIL("the write must fail");
-        } catch (const QlError &error) {
-            QCOMPARE(error.message(), s.desktop.errors.first());
-        }
-        QVERIFY(!s.exchange.Sending());
-
-        // From a page control the error goes to an error box.
         QCheckBox box(QStringLiteral("Card ON/OFF"), &s.window);
         box.setGeometry(400, 10, 120, 30);
         SetControlTag(&box, 100);
         s.exchange.Handlers().Bind(&box);
         s.window.show();
+
+        pty.Stop();
         QTest::mouseClick(&box, Qt::LeftButton);
-        QCOMPARE(s.desktop.errors.size(), 2);
-        QCOMPARE(s.desktop.errors.last(), s.desktop.errors.first());
+        QCOMPARE(s.desktop.errors.size(), 1);
+        QVERIFY(!s.exchange.Sending());
+        QTRY_COMPARE_WITH_TIMEOUT(s.Find<QComboBox>("ComboPort")->currentIndex(), 0, 5000);
+        QCOMPARE(s.exchange.CommPortNo(), 0);
+
+        QTest::mouseClick(&box, Qt::LeftButton);
+        QVERIFY(s.TerminalText().endsWith(QStringLiteral("[OFFC5]")));
+        QCOMPARE(s.desktop.errors.size(), 1);
     }
 
     void genericHandlersThroughClicks_data()

@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QPushButton>
+#include <QSerialPort>
 #include <QTest>
 
 // The exchange as wired into the main window.
@@ -95,16 +96,45 @@ private slots:
             QVERIFY2(!Control<QWidget>(name)->isHidden(), name);
     }
 
-    void portClosedAndChoiceWrittenAtExit()
+    // The settings are written only after the port has been closed.
+    void portClosedBeforeTheSettingsAreWritten()
     {
         PickPort(1);
+        auto *device = form->Exchange().Port().findChild<QSerialPort *>();
+        QVERIFY(device && device->isOpen());
+        bool closed = false;
+        bool settingsWrittenFirst = false;
+        connect(device, &QIODevice::aboutToClose, this, [&] {
+            closed = true;
+            settingsWrittenFirst = OpenSettingsKey()->contains(QStringLiteral("CommPortNo"));
+        });
         form.reset();
+        QVERIFY(closed);
+        QVERIFY(!settingsWrittenFirst);
         QCOMPARE(OpenSettingsKey()->value(QStringLiteral("CommPortNo")).toInt(), 1);
-        // Closed: the device can be opened again.
-        MSCom again;
-        again.SetDeviceName(pty->NearPath());
-        again.Open();
-        QVERIFY(again.IsOpen());
+    }
+
+    // A vanished line is reported once and leaves no port chosen; once the
+    // device is back, picking the port again works.
+    void lostLineLeavesNoPortUntilPickedAgain()
+    {
+        PickPort(1);
+        pty->Stop();
+        QTRY_COMPARE_WITH_TIMEOUT(desktop.errors.size(), 1, 5000);
+        QCOMPARE(Control<QComboBox>("ComboPort")->currentText(), QStringLiteral("None"));
+        QCOMPARE(form->Exchange().CommPortNo(), 0);
+        QCOMPARE(form->Settings().CommPortNo, 0);
+        form->SendCommand("[RES]", QString(), QString());
+        QVERIFY(TerminalText().endsWith(QStringLiteral("[RES]")));
+        QCOMPARE(desktop.sleepCount, 0);  // echoed only
+        QCOMPARE(desktop.errors.size(), 1);
+
+        QVERIFY(ConnectUnit());
+        PickPort(1);
+        QCOMPARE(form->Exchange().CommPortNo(), 1);
+        form->SendCommand("[RES]", QString(), QString());
+        QCOMPARE(unit->Read(5), QByteArray("[RES]"));
+        QCOMPARE(desktop.errors.size(), 1);
     }
 };
 

@@ -46,7 +46,7 @@ const QList<ModifiedCase> &modifiedCases()
         {"ClearSlot card", [](TQlsDoc &d) { d.ClearSlot(5); }, true},
         {"ClearSlot reserved slot", [](TQlsDoc &d) { d.ClearSlot(11); }, true},
         {"PlaceCard nothing on empty slot", [](TQlsDoc &d) { d.PlaceCard(1, {}); }, false},
-        {"PlaceCard same card again", [](TQlsDoc &d) { d.PlaceCard(5, Cards::OneSlot); }, true},
+        {"PlaceCard same model again", [](TQlsDoc &d) { d.PlaceCard(5, Cards::OneSlot); }, false},
         {"PlaceCard failing on empty slot", [](TQlsDoc &d) { try { d.PlaceCard(2, Cards::ThreeSlot); } catch (const QlError &) {} }, false},
         {"PlaceCard failing on a card", [](TQlsDoc &d) { try { d.PlaceCard(5, Cards::TwoSlot); } catch (const QlError &) {} }, true},
         {"SetEnclosure same kind", [](TQlsDoc &d) { d.SetEnclosure(0); }, false},

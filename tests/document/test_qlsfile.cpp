@@ -8,7 +8,10 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QSet>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -196,12 +199,15 @@ private slots:
         QTest::newRow("NONE group line") << QByteArray("GROUP,C3G2\r\nGROUP,NONE G2\r\n") << "kind=0";
         QTest::newRow("malformed group line skipped") << QByteArray("GROUP,C3G\r\nGROUP,C21G1\r\n") << "kind=0";
         QTest::newRow("token line") << QByteArray("G2,C3,C4\r\n") << "kind=0; C3C4G2";
-        QTest::newRow("unknown keys") << QByteArray("XYZ,1\r\ncompany,x\r\nVERSION\r\n") << "kind=0";
-        QTest::newRow("empty key") << QByteArray(",COMPANY,x\r\n,\r\n") << "kind=0";
+        QTest::newRow("unknown keys") << QByteArray("XYZ,1\r\ncompany,x\r\nVERSION\r\nSO,1\r\n") << "kind=0; SO=1";
+        QTest::newRow("empty key") << QByteArray(",COMPANY,x\r\n,\r\nSO,1\r\n") << "kind=0; SO=1";
+        QTest::newRow("blank lines only") << QByteArray("\r\n\r\n") << "kind=0";
         QTest::newRow("LF line ends, no final break") << QByteArray("COMPANY,a\nSO,b\rTSR,c") << "kind=0; COMPANY=a; SO=b; TSR=c";
         QTest::newRow("code page high half") << QByteArray("COMPANY,\x80\x81\x9F\xFF\r\n")
                                              << QStringLiteral("kind=0; COMPANY=\u20AC\u0081\u0178\u00FF");
-        QTest::newRow("binary junk") << QByteArray("\x01\x02\xFE\r\n\0\0\r\n", 8) << "kind=0";
+        QTest::newRow("cards before the enclosure")
+            << QByteArray("C5,QL324-100 \r\nENCLOSURE,8\r\nC8,QL324-100 \r\n")
+            << "kind=2; C5=QL324-100 ; C8=QL324-100 ";
     }
 
     void reading()
@@ -212,6 +218,9 @@ private slots:
         QCOMPARE(DocSummary(*doc), summary);
         QVERIFY(!doc->Modified());
         QCOMPARE(doc->InfoField(TQlsDoc::FILENAME), path("in.qls"));
+        // Every file that opens saves into one that opens to the same design.
+        doc->SaveToFile(path("again.qls"));
+        QCOMPARE(DocSummary(*TQlsDoc::CreateFromFile(path("again.qls"))), summary);
     }
 
     void readingFailures_data()
@@ -225,16 +234,23 @@ private slots:
         QTest::newRow("huge slot") << QByteArray("C99999999999,x \r\n")
                                    << at + "1 (\"C99999999999,x \"): there is no slot 99999999999";
         QTest::newRow("slot not a number") << QByteArray("C3x,QL324-100 \r\n")
-                                           << at + "1 (\"C3x,QL324-100 \"): \"3x\" is not a slot number";
-        QTest::newRow("no slot number") << QByteArray("C,QL324-100 \r\n") << at + "1 (\"C,QL324-100 \"): \"\" is not a slot number";
-        QTest::newRow("key in other case") << QByteArray("Company,x\r\n") << at + "1 (\"Company,x\"): \"ompany\" is not a slot number";
+                                           << at + "1 (\"C3x,QL324-100 \"): \"C3x\" is not a slot number";
+        QTest::newRow("no slot number") << QByteArray("C,QL324-100 \r\n") << at + "1 (\"C,QL324-100 \"): \"C\" is not a slot number";
+        QTest::newRow("key in other case") << QByteArray("Company,x\r\n") << at + "1 (\"Company,x\"): \"Company\" is not a slot number";
         QTest::newRow("long line shortened")
             << QByteArray("Cx,") + QByteArray(100, 'a')
-            << at + "1 (\"Cx," + QString(37, u'a') + "...\"): \"x\" is not a slot number";
-        QTest::newRow("card too wide for its slot") << QByteArray("C2,QL346-100 \r\n") << "Cannot place card here";
-        QTest::newRow("overlapping cards") << QByteArray("C3,QL324-100 \r\nC4,QL324-103 \r\n") << "Cannot place card here";
-        QTest::newRow("card in a reserved slot") << QByteArray("C10,QL346-100 \r\nC9,QL324-100 \r\n") << "Cannot place card here";
-        QTest::newRow("empty card in a reserved slot") << QByteArray("C10,QL346-100 \r\nC8,QL324-100\r\n") << "Cannot place card here";
+            << at + "1 (\"Cx," + QString(37, u'a') + "...\"): \"Cx\" is not a slot number";
+        const QString cannot = QStringLiteral("\"): Cannot place card here");
+        QTest::newRow("card too wide for its slot") << QByteArray("C2,QL346-100 \r\n") << at + "1 (\"C2,QL346-100 " + cannot;
+        QTest::newRow("overlapping cards") << QByteArray("C3,QL324-100 \r\nC4,QL324-103 \r\n") << at + "2 (\"C4,QL324-103 " + cannot;
+        QTest::newRow("card in a reserved slot") << QByteArray("C10,QL346-100 \r\nC9,QL324-100 \r\n") << at + "2 (\"C9,QL324-100 " + cannot;
+        QTest::newRow("empty card in a reserved slot") << QByteArray("C10,QL346-100 \r\nC8,QL324-100\r\n") << at + "2 (\"C8,QL324-100" + cannot;
+        QTest::newRow("card beyond the file's smaller enclosure")
+            << QByteArray("C20,QL324-100 \r\nENCLOSURE,8\r\n") << at + "1 (\"C20,QL324-100 " + cannot;
+        const QString foreign = QStringLiteral("Cannot read \"in.qls\": it is not a QLSetup design");
+        QTest::newRow("binary junk") << QByteArray("\x01\x02\xFE\r\n\0\0\r\nCx\r\n", 12) << foreign;
+        QTest::newRow("document of another program")
+            << QByteArray("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n1 0 obj\n<< /Type /Catalog >>\nendobj\n") << foreign;
     }
 
     void readingFailures()
@@ -265,6 +281,15 @@ private slots:
         const QString missing = path("missing.qls");
         QVERIFY_THROWS_EXCEPTION(QlError, TQlsDoc::CreateFromFile(missing));
         QVERIFY_THROWS_EXCEPTION(QlError, TQlsDoc::CreateFromFile(m_dir.path()));
+        // A pipe is refused at once instead of waiting for a writer.
+        QCOMPARE(::mkfifo(QFile::encodeName(path("pipe.qls")).constData(), 0600), 0);
+        try {
+            TQlsDoc::CreateFromFile(path("pipe.qls"));
+            QFAIL("a pipe was read");
+        } catch (const QlError &error) {
+            QCOMPARE(error.message(),
+                     QStringLiteral("Cannot open \"%1\": it is not a regular file").arg(path("pipe.qls")));
+        }
         writeBytes(path("huge.qls"), QByteArray(16 * 1024 * 1024 + 1, ','));
         try {
             TQlsDoc::CreateFromFile(path("huge.qls"));
@@ -283,6 +308,23 @@ private slots:
         QCOMPARE(readBytes(file), QByteArray("ENCLOSURE,20\r\n"));
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files).filter(QStringLiteral("replace")),
                  QStringList{QStringLiteral("replace.qls")});
+    }
+
+    // An interrupted save leaves its temporary beside the file; the next
+    // save of that file removes it, and nothing that only looks alike.
+    void staleTemporariesGoAtTheNextSave()
+    {
+        QTemporaryDir folder;
+        const QStringList beside{"plant.qls.backup", "plant.qls.OLDONE", "other.qls.AbCdEf",
+                                 "plant.qls.AbC"};
+        for (const char *name : {"plant.qls.AbCdEf", "plant.qls.xYzzYq"})
+            writeBytes(folder.filePath(name), "ENCLOSURE,20\r\n");
+        for (const QString &name : beside)
+            writeBytes(folder.filePath(name), "kept");
+        TQlsDoc().SaveToFile(folder.filePath("plant.qls"));
+        QStringList left = QDir(folder.path()).entryList(QDir::Files);
+        left.removeOne(QStringLiteral("plant.qls"));
+        QCOMPARE(QSet<QString>(left.begin(), left.end()), QSet<QString>(beside.begin(), beside.end()));
     }
 
     void refusedSaves_data()

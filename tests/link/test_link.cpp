@@ -9,6 +9,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <termios.h>
+
 namespace {
 
 QSettings Settings()
@@ -101,6 +103,29 @@ private slots:
         QCOMPARE(com.ReadAvailable(), QString());  // nothing queued now
     }
 
+    // The opened device carries the line settings: 9600 baud both ways,
+    // 8 data bits, no parity, one stop bit, no hardware or software handshake.
+    void openedDeviceLineSettings()
+    {
+        PtyPair pty;
+        QVERIFY(pty.Start());
+        MSCom com;
+        com.SetDeviceName(pty.NearPath());
+        com.Open();
+        const auto *device = com.findChild<QSerialPort *>();
+        QVERIFY(device && device->isOpen());
+        termios line{};
+        QCOMPARE(tcgetattr(device->handle(), &line), 0);
+        QCOMPARE(cfgetispeed(&line), speed_t(B9600));
+        QCOMPARE(cfgetospeed(&line), speed_t(B9600));
+        QCOMPARE(line.c_cflag & (CSTOPB | CRTSCTS), tcflag_t(0));
+        QCOMPARE(line.c_iflag & (IXON | IXOFF), tcflag_t(0));
+        // A pseudo-terminal always reads back 8 bits without parity: those
+        // two are read from the port as it was opened.
+        QCOMPARE(device->dataBits(), QSerialPort::Data8);
+        QCOMPARE(device->parity(), QSerialPort::NoParity);
+    }
+
     void farSideGoneGivesTheLinkErrorOnce()
     {
         PtyPair pty;
@@ -109,9 +134,12 @@ private slots:
         com.SetDeviceName(pty.NearPath());
         com.Open();
         QSignalSpy failed(&com, &MSCom::Failed);
+        QSignalSpy lost(&com, &MSCom::Lost);
 
+        errno = ENOENT;  // left behind by some unrelated call, as in the running program
         pty.Stop();
         QTRY_COMPARE_WITH_TIMEOUT(failed.size(), 1, 5000);
+        QCOMPARE(lost.size(), 1);
         const QString message = failed.at(0).at(0).toString();
         QCOMPARE(message, qt_error_string(EIO));
         QTest::qWait(200);  // the port must not keep reporting (or spinning)
@@ -132,6 +160,7 @@ private slots:
         com.SetDeviceName(pty.NearPath());
         com.Open();
         QSignalSpy failed(&com, &MSCom::Failed);
+        QSignalSpy lost(&com, &MSCom::Lost);
         pty.Stop();
         // Before the event loop noticed the failure, the write itself fails.
         QString message;
@@ -141,6 +170,7 @@ private slots:
         QTRY_VERIFY(!com.IsOpen());
         QTest::qWait(100);
         QCOMPARE(failed.size(), 0);  // reported once, by the write
+        QCOMPARE(lost.size(), 1);
     }
 
     void selectPort()
