@@ -10,6 +10,7 @@
 #include "unit/IrEncoder.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -100,6 +101,26 @@ private slots:
         QVERIFY(m_unit->WaitForLogged("command", 1));
         QCOMPARE(m_unit->Logged("read"), (QStringList{"[I3", "O5C5]"}));
         QCOMPARE(m_unit->Logged("command"), QStringList{"[I3O5C5]"});
+    }
+
+    // The unit going away leaves no port chosen; once a unit is back on the
+    // line, picking the port again reaches it.
+    void unitGoneAndBack()
+    {
+        QVERIFY(m_unit->Stop());
+        QTRY_COMPARE_WITH_TIMEOUT(desktop.errors.size(), 1, 5000);
+        QCOMPARE(Control<QComboBox>("ComboPort")->currentText(), QStringLiteral("None"));
+        form->SendCommand(QStringLiteral("[RES]"), QString(), QString());
+        QCOMPARE(desktop.sleepCount, 0);  // echoed only
+
+        m_unit = std::make_unique<UnitProcess>();
+        QVERIFY(m_unit->Start());
+        SetSetting(QStringLiteral("ComDevice1"), m_unit->DevicePath());
+        PickPort(1);
+        form->SendCommand(QStringLiteral("[RES]"), QString(), QString());
+        QVERIFY(m_unit->WaitForLogged("command", 1));
+        QCOMPARE(m_unit->Logged("command"), QStringList{"[RES]"});
+        QCOMPARE(desktop.errors.size(), 1);
     }
 
     void groupsWrittenAndReadBack()
