@@ -32,6 +32,7 @@ usr=$work/root/usr
 program=$usr/bin/QLSetup
 
 [ -x "$program" ] || fail "the program is not installed"
+"$usr/bin/qlunit" --help >/dev/null || fail "the virtual unit is not installed"
 [ -f "$usr/share/qlsetup/HiResArt/QL311-102.bmp" ] || fail "the high-resolution pictures are not installed"
 [ ! -e "$usr/bin/HiResArt" ] || fail "HiResArt installed beside the program"
 for size in 16 22 24 32 48 64 128 256 512; do

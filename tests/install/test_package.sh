@@ -20,7 +20,7 @@ for library in libqt6widgets6 libqt6serialport6 libqt6printsupport6 libjpeg62-tu
 done
 
 dpkg-deb -c "$package" | awk '{ print $NF }' >"$work/files"
-for file in ./usr/bin/QLSetup ./usr/share/applications/qlsetup.desktop \
+for file in ./usr/bin/QLSetup ./usr/bin/qlunit ./usr/share/applications/qlsetup.desktop \
     ./usr/share/mime/packages/qlsetup.xml ./usr/share/icons/hicolor/256x256/apps/qlsetup.png \
     ./usr/share/qlsetup/HiResArt/QL311-102.bmp; do
     grep -qxF "$file" "$work/files" || fail "the package lacks $file"
