@@ -15,7 +15,7 @@ namespace {
 // TrebleLevelKeyPress, MicInputLevel1KeyPress, LineInputLevel2KeyPress,
 // LineInputLevel3KeyPress) runs the row's LevelDisplayKeyPress with its
 // Enter command and limit.
-const QList<LevelRow::Spec> Rows = {
+const QList<LevelRow::Shape> Rows = {
     {"Volume", "Volume1", {1, 30, 1}, "VolumeLevel1", "UpDown6", "[VLOA%vC%c]", "[VLOA%vC%c%]",
      32, "[SOVC%c%]", "[SLOC%c%]"},
     {"Bass", "Bass1", {1, 15, 1}, "BassLevel1", "UpDown1", "[VBL%vC%c]", "[VBL%vC%c%]", 15,
@@ -32,7 +32,7 @@ const QList<LevelRow::Spec> Rows = {
 const int Defaults[] = {16, 8, 8, 24, 24, 24};
 constexpr LevelRow::Columns RowColumns{10, 64, 150};
 
-const CommandCheckBox::Spec Switches[] = {
+const CommandCheckBox::Shape Switches[] = {
     {"chkMute", "Mute", "[MUT1C%c%]", "[MUT0C%c%]", {10, 200}},
     {"chkLoudness", "Loudness", "[LOD1C%c%]", "[LOD0C%c%]", {10, 228}},
 };
@@ -57,8 +57,8 @@ AudioPwrCard::AudioPwrCard(const QComboBox *models, const PageServices &services
     QGroupBox *control = AddGroup("GroupBox17", "Control", {9, 6, 516, 272}, this);
     m_rows = LevelRow::MakeRows(Rows, m_sender, control, RowColumns, 24, 28);
 
-    for (const CommandCheckBox::Spec &spec : Switches) {
-        auto *box = new CommandCheckBox(spec, control);
+    for (const CommandCheckBox::Shape &shape : Switches) {
+        auto *box = new CommandCheckBox(shape, control);
         connect(box, &QCheckBox::clicked, this,
                 [this, box] { m_sender.SendCommand(box->Command(), QString(), QString()); });
     }

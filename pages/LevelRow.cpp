@@ -22,30 +22,30 @@ LevelRow::TemplateSource Fixed(const char *commandTemplate)
 
 } // namespace
 
-LevelRow::LevelRow(const Spec &spec, CommandTarget &target, QWidget *parent)
-    : QObject(parent), m_spec(spec), m_target(target), m_release(Fixed(spec.command)),
-      m_enter(Fixed(spec.enterCommand ? spec.enterCommand : spec.command))
+LevelRow::LevelRow(const Shape &shape, CommandTarget &target, QWidget *parent)
+    : QObject(parent), m_shape(shape), m_target(target), m_release(Fixed(shape.command)),
+      m_enter(Fixed(shape.enterCommand ? shape.enterCommand : shape.command))
 {
-    const QString sliderName = QString::fromLatin1(spec.slider);
-    if (spec.caption) {
-        m_caption = new QLabel(QString::fromLatin1(spec.caption), parent);
+    const QString sliderName = QString::fromLatin1(shape.slider);
+    if (shape.caption) {
+        m_caption = new QLabel(QString::fromLatin1(shape.caption), parent);
         m_caption->setObjectName(QStringLiteral("lbl") + sliderName);
     }
-    m_slider = new TACustomSlider(sliderName, spec.range, spec.orientation, parent);
-    m_box = new QLineEdit(QString::number(spec.range.start), parent);
-    m_box->setObjectName(QString::fromLatin1(spec.box));
+    m_slider = new TACustomSlider(sliderName, shape.range, shape.orientation, parent);
+    m_box = new QLineEdit(QString::number(shape.range.start), parent);
+    m_box->setObjectName(QString::fromLatin1(shape.box));
     connect(m_slider, &TACustomSlider::OnChange, this, &LevelRow::SliderChange);
     connect(m_slider, &TACustomSlider::OnMouseUp, this, &LevelRow::SliderMouseUp);
     connect(m_box, &QLineEdit::returnPressed, this, &LevelRow::LevelDisplayKeyPress);
-    if (spec.arrows) {
-        m_arrows = new UpDownArrows(QString::fromLatin1(spec.arrows), parent);
+    if (shape.arrows) {
+        m_arrows = new UpDownArrows(QString::fromLatin1(shape.arrows), parent);
         connect(m_arrows, &UpDownArrows::Click, this, &LevelRow::UpDownClick);
     }
     const struct {
         QPushButton *&button;
         const char *command;
         const char *caption;
-    } buttons[] = {{m_save, spec.saveCommand, "Save"}, {m_select, spec.selectCommand, "Select"}};
+    } buttons[] = {{m_save, shape.saveCommand, "Save"}, {m_select, shape.selectCommand, "Select"}};
     for (const auto &button : buttons) {
         if (!button.command)
             continue;
@@ -57,12 +57,12 @@ LevelRow::LevelRow(const Spec &spec, CommandTarget &target, QWidget *parent)
     }
 }
 
-QList<LevelRow *> LevelRow::MakeRows(const QList<Spec> &specs, CommandTarget &target,
+QList<LevelRow *> LevelRow::MakeRows(const QList<Shape> &shapes, CommandTarget &target,
                                      QWidget *group, const Columns &columns, int top, int pitch)
 {
     QList<LevelRow *> rows;
-    for (const Spec &spec : specs) {
-        rows.append(new LevelRow(spec, target, group));
+    for (const Shape &shape : shapes) {
+        rows.append(new LevelRow(shape, target, group));
         rows.last()->PlaceRow(top, columns);
         top += pitch;
     }
@@ -105,7 +105,7 @@ QString LevelRow::Level() const
 
 int LevelRow::EnterLimit() const
 {
-    return m_spec.enterLimit ? m_spec.enterLimit : m_slider->MaxValue();
+    return m_shape.enterLimit ? m_shape.enterLimit : m_slider->MaxValue();
 }
 
 void LevelRow::SliderChange(int value)

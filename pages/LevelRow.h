@@ -23,7 +23,7 @@ class LevelRow : public QObject
     Q_OBJECT
 
 public:
-    struct Spec {
+    struct Shape {
         const char *caption = nullptr; // nullptr: no caption
         const char *slider = nullptr;
         TACustomSlider::Range range;
@@ -47,9 +47,9 @@ public:
     static constexpr int Height = 22;
 
     // The controls are made as children of `parent`.
-    LevelRow(const Spec &spec, CommandTarget &target, QWidget *parent);
+    LevelRow(const Shape &shape, CommandTarget &target, QWidget *parent);
     // Rows in `group`, one under the other from `top`, `pitch` apart.
-    static QList<LevelRow *> MakeRows(const QList<Spec> &specs, CommandTarget &target,
+    static QList<LevelRow *> MakeRows(const QList<Shape> &shapes, CommandTarget &target,
                                       QWidget *group, const Columns &columns, int top, int pitch);
 
     // The command template at the moment of sending; an empty one sends
@@ -66,7 +66,7 @@ public:
     void SetLevel(int level);
     QString Level() const;
     QString EnterCommand() const { return m_enter(); }
-    QString SaveCommand() const { return QString::fromLatin1(m_spec.saveCommand); }
+    QString SaveCommand() const { return QString::fromLatin1(m_shape.saveCommand); }
 
     // The slider's change notice: the box shows the value.
     void SliderChange(int value);
@@ -81,7 +81,7 @@ private:
     void Send(const QString &commandTemplate, const QString &value) const;
     int EnterLimit() const;
 
-    Spec m_spec;
+    Shape m_shape;
     CommandTarget &m_target;
     TemplateSource m_release;
     TemplateSource m_enter;

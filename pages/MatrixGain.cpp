@@ -14,7 +14,7 @@ constexpr int OptionTop = 20;
 constexpr int OptionPitch = 24;
 constexpr int ColumnLeft[] = {8, 44};
 
-const LevelRow::Spec Gain = {.slider = "GainControl1",
+const LevelRow::Shape Gain = {.slider = "GainControl1",
                              .range = {1, 32, 1},
                              .box = "GainControlText1",
                              .orientation = Qt::Vertical};

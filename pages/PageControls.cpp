@@ -20,31 +20,31 @@ QGroupBox *AddGroup(const char *name, const char *title, const QRect &place, QWi
     return group;
 }
 
-QList<QRadioButton *> AddOptions(const QList<OptionSpec> &options, QWidget *group,
+QList<QRadioButton *> AddOptions(const QList<OptionShape> &options, QWidget *group,
                                  GenericHandlers &handlers)
 {
     QList<QRadioButton *> made;
-    for (const OptionSpec &spec : options) {
-        auto *option = new QRadioButton(QString::fromLatin1(spec.caption), group);
-        option->setObjectName(QString::fromLatin1(spec.name));
-        option->move(spec.place);
+    for (const OptionShape &shape : options) {
+        auto *option = new QRadioButton(QString::fromLatin1(shape.caption), group);
+        option->setObjectName(QString::fromLatin1(shape.name));
+        option->move(shape.place);
         option->resize(option->sizeHint().width(), ControlHeight);
-        option->setChecked(spec.checked);
-        SetControlTag(option, spec.tag);
+        option->setChecked(shape.checked);
+        SetControlTag(option, shape.tag);
         handlers.Bind(option);
         made.append(option);
     }
     return made;
 }
 
-CommandCheckBox::CommandCheckBox(const Spec &spec, QWidget *parent)
-    : QCheckBox(QString::fromLatin1(spec.caption), parent),
-      m_checked(QString::fromLatin1(spec.checkedCommand)),
-      m_cleared(QString::fromLatin1(spec.clearedCommand))
+CommandCheckBox::CommandCheckBox(const Shape &shape, QWidget *parent)
+    : QCheckBox(QString::fromLatin1(shape.caption), parent),
+      m_checked(QString::fromLatin1(shape.checkedCommand)),
+      m_cleared(QString::fromLatin1(shape.clearedCommand))
 {
-    setObjectName(QString::fromLatin1(spec.name));
-    setGeometry(QRect(spec.place, QSize(Width, ControlHeight)));
-    setChecked(spec.checked);
+    setObjectName(QString::fromLatin1(shape.name));
+    setGeometry(QRect(shape.place, QSize(Width, ControlHeight)));
+    setChecked(shape.checked);
 }
 
 QString CommandCheckBox::Command() const

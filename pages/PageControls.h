@@ -16,7 +16,7 @@ inline constexpr int ControlHeight = 20;
 QGroupBox *AddGroup(const char *name, const char *title, const QRect &place, QWidget *parent);
 
 // A numbered option button sent by the generic option handler.
-struct OptionSpec {
+struct OptionShape {
     const char *name;
     const char *caption;
     int tag;
@@ -25,7 +25,7 @@ struct OptionSpec {
 };
 
 // Makes the options in `group`, bound to the generic handlers.
-QList<QRadioButton *> AddOptions(const QList<OptionSpec> &options, QWidget *group,
+QList<QRadioButton *> AddOptions(const QList<OptionShape> &options, QWidget *group,
                                  GenericHandlers &handlers);
 
 // A check box that stands for one command when checked and another when cleared.
@@ -34,7 +34,7 @@ class CommandCheckBox : public QCheckBox
     Q_OBJECT
 
 public:
-    struct Spec {
+    struct Shape {
         const char *name;
         const char *caption;
         const char *checkedCommand;
@@ -43,7 +43,7 @@ public:
         bool checked = false;
     };
 
-    CommandCheckBox(const Spec &spec, QWidget *parent);
+    CommandCheckBox(const Shape &shape, QWidget *parent);
 
     // The command of the present state.
     QString Command() const;

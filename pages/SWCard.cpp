@@ -20,7 +20,7 @@ const ChannelGroup::Layout SVideoInputs = {
 const ChannelGroup::Layout GainInputs = {
     "SWOnOff4", "Input Select", Kind::Option, {{"optSWGain%1", "Input %1", 3001, 4}}, false};
 
-const LevelRow::Spec Gain = {.slider = "GainControl2",
+const LevelRow::Shape Gain = {.slider = "GainControl2",
                              .range = {1, 16, 1},
                              .box = "GainControlText2",
                              .orientation = Qt::Vertical};

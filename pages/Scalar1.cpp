@@ -8,7 +8,7 @@
 
 namespace {
 
-const QList<LevelRow::Spec> Rows = {
+const QList<LevelRow::Shape> Rows = {
     {"H Position", "HPosition1", {0, 20, 10}, "HPos1", "UpDown14", "[HPOS%vC%c%]"},
     {"V Position", "VPosition1", {0, 20, 10}, "VPos1", "UpDown15", "[VPOS%vC%c%]"},
     {"H Size", "HSize1", {0, 20, 10}, "HorSize1", "UpDown16", "[HSIZE%vC%c%]"},
@@ -18,16 +18,16 @@ const QList<LevelRow::Spec> Rows = {
 };
 constexpr LevelRow::Columns RowColumns{10, 62, 180};
 
-const CommandCheckBox::Spec NTSCPAL = {"NTSCPAL", "NTSC/PAL", "[OUT1C%c%]", "[OUT0C%c%]", {330, 22}};
+const CommandCheckBox::Shape NTSCPAL = {"NTSCPAL", "NTSC/PAL", "[OUT1C%c%]", "[OUT0C%c%]", {330, 22}};
 
-const QList<OptionSpec> Outputs = {
+const QList<OptionShape> Outputs = {
     {"optVideoOut", "Video Out", 5100, {330, 54}, true},
     {"optTestOutColor", "Test Out Color", 5101, {330, 76}},
     {"optTestOutMono", "Test Out Mono", 5102, {330, 98}},
 };
 
 // Centre, top left, top right, bottom left, bottom right.
-const QList<OptionSpec> Zooms = {
+const QList<OptionShape> Zooms = {
     {"optZoom0", "", 5200, {57, 56}, true}, {"optZoom1", "", 5201, {24, 28}},
     {"optZoom2", "", 5202, {90, 28}},       {"optZoom3", "", 5203, {24, 84}},
     {"optZoom4", "", 5204, {90, 84}},

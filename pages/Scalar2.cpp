@@ -8,7 +8,7 @@
 
 namespace {
 
-const QList<LevelRow::Spec> Rows = {
+const QList<LevelRow::Shape> Rows = {
     {"H Position", "HPosition2", {0, 20, 5}, "HPos2", "UpDown20", "[HPOS%vC%c%]"},
     {"V Position", "VPosition2", {0, 20, 19}, "VPos2", "UpDown21", "[VPOS%vC%c%]"},
     {"H Size", "HSize2", {0, 20, 19}, "HorSize2", "UpDown22", "[HSIZE%vC%c%]"},
@@ -20,7 +20,7 @@ const QList<LevelRow::Spec> Rows = {
 };
 constexpr LevelRow::Columns RowColumns{10, 62, 180};
 
-const QList<OptionSpec> Inputs = {
+const QList<OptionShape> Inputs = {
     {"optScalar2Input0", "S-Video", 0, {10, 22}},
     {"optScalar2Input1", "C Video 1", 1, {10, 44}},
     {"optScalar2Input2", "C Video 2", 2, {10, 66}},

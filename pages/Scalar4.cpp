@@ -38,7 +38,7 @@ const struct {
 
 constexpr int InputTags = 5000;
 constexpr int RecallInputTags = 5020;
-const QList<OptionSpec> Inputs = {
+const QList<OptionShape> Inputs = {
     {"optScalar4Input0", "IN0 (S-Video)", InputTags, {10, 22}, true},
     {"optScalar4Input1", "IN1 (C Video) ", InputTags + 1, {10, 44}},
     {"optScalar4Input2", "IN2 (Computer)", InputTags + 2, {10, 66}},
@@ -46,7 +46,7 @@ const QList<OptionSpec> Inputs = {
 };
 
 const struct {
-    CommandCheckBox::Spec spec;
+    CommandCheckBox::Shape shape;
     bool storable;
 } ControlBoxes[] = {
     {{"chkAspect", "4:3", "[MODEA2C%c%]", "[MODEA1C%c%]", {10, 22}, true}, true},
@@ -75,18 +75,18 @@ Scalar4::Scalar4(const QComboBox *models, const PageServices &services, QWidget 
 
     QGroupBox *image = AddGroup("GroupBox2", "Image Control", {9, 6, 360, 262}, this);
     for (int row = 0; row < int(std::size(Sliders)); ++row) {
-        const PictureSlider &spec = Sliders[row];
+        const PictureSlider &shape = Sliders[row];
         const int top = RowTop + row * RowPitch;
-        auto *caption = new QLabel(QString::fromLatin1(spec.caption), image);
-        caption->setObjectName(QStringLiteral("lbl") + QLatin1String(spec.slider));
+        auto *caption = new QLabel(QString::fromLatin1(shape.caption), image);
+        caption->setObjectName(QStringLiteral("lbl") + QLatin1String(shape.slider));
         caption->setGeometry(10, top, 66, 22);
-        auto *slider = new TACustomSlider(QString::fromLatin1(spec.slider), spec.range,
+        auto *slider = new TACustomSlider(QString::fromLatin1(shape.slider), shape.range,
                                           Qt::Horizontal, image);
         slider->setGeometry(80, top, 170, 22);
         auto *display = new QLabel(row == ResolutionRow ? QStringLiteral("XGA")
-                                                        : QString::number(spec.range.start),
+                                                        : QString::number(shape.range.start),
                                    image);
-        display->setObjectName(QString::fromLatin1(spec.display));
+        display->setObjectName(QString::fromLatin1(shape.display));
         display->setGeometry(256, top, 96, 22);
         connect(slider, &TACustomSlider::OnChange, this, [this, row] { SliderChange(row); });
         connect(slider, &TACustomSlider::OnMouseUp, this, [this, row] { SliderMouseUp(row); });
@@ -99,7 +99,7 @@ Scalar4::Scalar4(const QComboBox *models, const PageServices &services, QWidget 
 
     QGroupBox *control = AddGroup("GroupBox3", "Control", {377, 152, 150, 116}, this);
     for (const auto &box : ControlBoxes) {
-        auto *check = new CommandCheckBox(box.spec, control);
+        auto *check = new CommandCheckBox(box.shape, control);
         if (!m_aspect)
             m_aspect = check;
         connect(check, &QCheckBox::clicked, this,
