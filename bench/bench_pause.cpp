@@ -2,13 +2,11 @@
 // the unit's end of a pty: the time between the arrivals of consecutive
 // chunks, against the 500 ms the sender pauses.
 #include "BenchSupport.h"
+#include "WindowOnLine.h"
 
 #include "app/QLApplication.h"
-#include "app/QLForm.h"
 #include "app/QtDesktop.h"
-#include "app/SettingsKey.h"
 #include "command/CommandSender.h"
-#include "command/UnitExchange.h"
 
 #include <QTimer>
 
@@ -54,14 +52,11 @@ int main(int argc, char **argv)
     Bench::PtyPair pty;
     if (!pty.Start())
         return Bench::Fail("socat could not link two pseudo-terminals");
-    OpenSettingsKey()->setValue("ComDevice1", pty.Near());
 
     TQLForm form(desktop);
-    form.show();
-    Bench::WaitUntilShown(form);
-    form.Exchange().SelectPort(1);
+    const bool shown = Bench::ShowOnLine(form, pty);
     const Bench::FarEnd unit(pty.Far());
-    if (!form.Exchange().Port().IsOpen() || !unit.IsOpen())
+    if (!shown || !unit.IsOpen())
         return Bench::Fail("the pty could not be opened");
 
     std::vector<Clock::time_point> arrivals;

@@ -3,12 +3,10 @@
 // rate; how fast the window answers keys while the burst comes in; and the
 // resident memory afterwards. An argument sets another burst size in bytes.
 #include "BenchSupport.h"
+#include "WindowOnLine.h"
 
 #include "app/QLApplication.h"
-#include "app/QLForm.h"
 #include "app/QtDesktop.h"
-#include "app/SettingsKey.h"
-#include "command/UnitExchange.h"
 
 #include <QInputDevice>
 #include <QKeyEvent>
@@ -114,13 +112,9 @@ int main(int argc, char **argv)
     Bench::PtyPair pty;
     if (!pty.Start())
         return Bench::Fail("socat could not link two pseudo-terminals");
-    OpenSettingsKey()->setValue("ComDevice1", pty.Near());
 
     TQLForm form(desktop);
-    form.show();
-    Bench::WaitUntilShown(form);
-    form.Exchange().SelectPort(1);
-    if (!form.Exchange().Port().IsOpen())
+    if (!Bench::ShowOnLine(form, pty))
         return Bench::Fail("the window could not open the pty");
     const Bench::FarEnd unit(pty.Far());
     if (!unit.IsOpen())
