@@ -62,6 +62,13 @@ void TerminalView::TerminalWrite(const QString &text, const QColor &colour)
     QMetaObject::invokeMethod(this, &QPlainTextEdit::ensureCursorVisible, Qt::QueuedConnection);
 }
 
+void TerminalView::TerminalNotice(const QString &line)
+{
+    const QTextBlock last = document()->lastBlock();
+    const QString start = last.length() > 1 ? QStringLiteral("\n") : QString();
+    TerminalWrite(start + line + QLatin1Char('\n'), TerminalColor::Notice);
+}
+
 void TerminalView::keyPressEvent(QKeyEvent *event)
 {
     txtTerminalKeyPress(event);

@@ -21,6 +21,9 @@ public:
     explicit TerminalView(QWidget *parent = nullptr);
 
     void TerminalWrite(const QString &text, const QColor &colour) override;
+    // Writes `line` as a line of its own in the notice colour. Notices are
+    // only shown: they never reach the line or the received text.
+    void TerminalNotice(const QString &line);
 
 signals:
     // A key produced this character (Backspace gives code 8, Enter code 13).

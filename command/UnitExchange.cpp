@@ -41,6 +41,11 @@ void UnitExchange::TerminalWrite(const QString &text, const QColor &colour)
     m_terminalPanel->Terminal()->TerminalWrite(text, colour);
 }
 
+void UnitExchange::TerminalNotice(const QString &line)
+{
+    m_terminalPanel->Terminal()->TerminalNotice(line);
+}
+
 int UnitExchange::CommPortNo() const
 {
     return m_controlPanel->CommPortNo();

@@ -50,6 +50,7 @@ public:
                      const QString &value) override;
     bool Sending() const { return m_sender.Sending(); }
     void TerminalWrite(const QString &text, const QColor &colour);
+    void TerminalNotice(const QString &line);
 
     const QString &LastReply() const override { return m_exchange.LastReply(); }
     void ClearLastReply() override { m_exchange.ClearLastReply(); }
