@@ -45,6 +45,12 @@ class TestControlCard : public QObject, WindowFixture
         return ticked;
     }
 
+    // The longest a learn may wait on the desktop clock: every pause at its bound.
+    static constexpr int LongestLearnMs = 2 * CommandSender::PauseSteps * CommandSender::PauseStepMs
+        + IrLearner::SettleSteps * IrLearner::SettleStepMs
+        + IrLearner::ListenSteps * IrLearner::ListenStepMs
+        + IrLearner::QuietSteps * IrLearner::QuietStepMs;
+
 private slots:
     void initTestCase()
     {
@@ -64,6 +70,7 @@ private slots:
         desktop.errors.clear();
         desktop.yesNoAnswers.clear();
         desktop.onSleep = nullptr;
+        desktop.UnlimitClock();
     }
 
     void controlsReachTheLine_data()
@@ -188,22 +195,31 @@ private slots:
         QTest::addColumn<QString>("saveData");
         QTest::addColumn<QList<int>>("tickedModes");
         QTest::addColumn<int>("progress");
+        QTest::addColumn<int>("waitedMs");  // on the desktop clock, from the click to the end
 
+        // The command's pause, settling, then listening until the samples
+        // come in the third step.
+        const int pause = CommandSender::PauseSteps * CommandSender::PauseStepMs;
+        const int settle = IrLearner::SettleSteps * IrLearner::SettleStepMs;
+        const int heard = pause + settle + 3 * IrLearner::ListenStepMs;
+        const int quiet = IrLearner::QuietSteps * IrLearner::QuietStepMs;
+        const int unheard = pause + settle + IrLearner::ListenSteps * IrLearner::ListenStepMs
+            + pause;  // and the reset's
         const QString bits = QStringLiteral("11100010010101110000111111000001");
         const QString code = Mode1(bits);
         const QByteArray learn = "[LEARNIRC5]";
         const QList<int> none;
         QTest::newRow("learned") << code + Gaps(900 - code.size()) << learn << QStringList()
-                                 << Grouped(bits) << QList<int>{1} << 3;
+                                 << Grouped(bits) << QList<int>{1} << 3 << heard;
         QTest::newRow("no signal") << QString() << learn + "[RES]"
                                    << QStringList{IrLearner::NotDetectedText} << "kept" << none
-                                   << 1;
+                                   << 1 << unheard;
         QTest::newRow("stops short") << code.left(500) << learn
                                      << QStringList{IrLearner::IncompleteText} << "kept" << none
-                                     << 1;
+                                     << 1 << heard + quiet;
         QTest::newRow("unknown coding") << Gaps(5) + Marks(60) + Gaps(900) << learn
                                         << QStringList{IrLearner::NotRecognisedText} << "kept"
-                                        << none << 1;
+                                        << none << 1 << heard;
     }
 
     void learnIr()
@@ -214,6 +230,7 @@ private slots:
         QFETCH(QString, saveData);
         QFETCH(QList<int>, tickedModes);
         QFETCH(int, progress);
+        QFETCH(int, waitedMs);
         Click("RadioButton327");
         for (int mode = 1; mode <= 6; ++mode)
             Control<QCheckBox>(QStringLiteral("ModeChk%1").arg(mode))->setChecked(false);
@@ -231,8 +248,13 @@ private slots:
             };
         }
         desktop.yesNoAnswers.enqueue(true);
+        // A wait that never ends fails the row instead of hanging the test.
+        const qint64 start = desktop.sleptMs;
+        desktop.LimitClock(2 * LongestLearnMs);
         Click("LearnIR");
 
+        QVERIFY2(desktop.errors.isEmpty(), qPrintable(desktop.errors.join('\n')));
+        QCOMPARE(desktop.sleptMs - start, waitedMs);
         QCOMPARE(desktop.questions, QStringList{IrLearner::Question});
         QCOMPARE(unit->Read(line.size()), line);
         QVERIFY(unit->ReadFor(50).isEmpty());

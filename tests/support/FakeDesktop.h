@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Desktop.h"
+#include "app/QlError.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -43,6 +44,12 @@ public:
     int paintPassCount = 0;     // calls of ProcessPaintEvents
     // Called on every Sleep, after the clock advanced; lets a test act "during" a pause.
     std::function<void()> onSleep;
+    // A wait that should end by itself: once the clock passes `ms` from now,
+    // every further Sleep throws, which ends the handler with an error box.
+    void LimitClock(qint64 ms) { clockDeadlineMs = sleptMs + ms; }
+    void UnlimitClock() { clockDeadlineMs = -1; }
+    static inline const QString ClockOverrunText =
+        QStringLiteral("The virtual clock passed its limit: a wait did not end.");
 
     bool AskYesNo(const QString &text) override
     {
@@ -87,6 +94,8 @@ public:
 
     void Sleep(int ms) override
     {
+        if (clockDeadlineMs >= 0 && sleptMs >= clockDeadlineMs)
+            throw QlError(ClockOverrunText);
         ++sleepCount;
         sleptMs += ms;
         if (onSleep)
@@ -109,4 +118,7 @@ public:
         openedUrls << url;
         return browserOpens;
     }
+
+private:
+    qint64 clockDeadlineMs = -1;
 };
