@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs every test headless: once in build/,
-# once with AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/.
+# Installs what is missing, builds and runs every test headless: once in build/, once more
+# there under another locale and time zone, and once with AddressSanitizer and
+# UndefinedBehaviorSanitizer in build-asan/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh test
@@ -11,6 +12,10 @@ jobs="$(nproc)"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
+
+# What the tests assert must not depend on the machine's language, number format or clock.
+LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 TZ=Pacific/Chatham \
+    ctest --test-dir build --output-on-failure -j"$jobs"
 
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DQL_SANITIZE=ON \
     -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g"

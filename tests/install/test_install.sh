@@ -35,6 +35,9 @@ program=$usr/bin/QLSetup
 "$usr/bin/qlunit" --help >/dev/null || fail "the virtual unit is not installed"
 [ -f "$usr/share/qlsetup/HiResArt/QL311-102.bmp" ] || fail "the high-resolution pictures are not installed"
 [ ! -e "$usr/bin/HiResArt" ] || fail "HiResArt installed beside the program"
+for page in QLSetup qlunit; do
+    [ -f "$usr/share/man/man1/$page.1.gz" ] || fail "no manual page $page(1)"
+done
 for size in 16 22 24 32 48 64 128 256 512; do
     icon=$usr/share/icons/hicolor/${size}x${size}/apps/qlsetup.png
     [ -f "$icon" ] || fail "no ${size} pixel icon"
