@@ -8,7 +8,8 @@ namespace {
 
 using Cards = QList<QPair<int, QString>>;
 
-const QString Matrix3 = QStringLiteral("QL346-100 -  16 X 8 VIDEO MATRIX SWITCHER; 425 MHZ; GLI;  3 SLOT;");
+const QString Matrix3 =
+    QStringLiteral("QL346-100 -  16 X 8 VIDEO MATRIX SWITCHER; 425 MHZ; GLI;  3 SLOT;");
 const QString VideoDa = QStringLiteral("QL324-100 ");
 const QByteArray Header = "Model,Description,Quantity,Slots\r\n";
 const QByteArray VideoDaDescription = "1-IN 6-OUT VIDEO DA; 425 MHZ; OUT CNTRL; GLI;  1 SLOT;";
@@ -48,7 +49,8 @@ private slots:
             << 5 << Cards{{1, VideoDa}}
             << Header + ",1-SLOT ENCLOSURE,1,\r\n" + "QL324-100," + VideoDaDescription + ",1,1\r\n";
         QTest::newRow("unknown model: its own text, quoted, in UTF-8")
-            << 4 << Cards{{1, QStringLiteral("QL999-001 -  \"BETA\" CARD, CAF\u00C9 ")}, {2, VideoDa}}
+            << 4
+            << Cards{{1, QStringLiteral("QL999-001 -  \"BETA\" CARD, CAF\u00C9 ")}, {2, VideoDa}}
             << Header + ",2-SLOT ENCLOSURE,1,\r\n"
                    + "QL324-100," + VideoDaDescription + ",1,2\r\n"
                    + "QL999-001,\"\"\"BETA\"\" CARD, CAF\xC3\x89\",1,1\r\n";
