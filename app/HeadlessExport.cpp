@@ -99,7 +99,8 @@ void ExportReport(const TQlsDoc &doc, const ReportSetup &setup, const QString &p
     try {
         pdf = ReportPdf(doc, setup);
     } catch (const QlError &error) {
-        throw QlError(QStringLiteral("Cannot write the report \"%1\": %2").arg(path, error.message()));
+        throw QlError(
+            QStringLiteral("Cannot write the report \"%1\": %2").arg(path, error.message()));
     }
     WriteOutput(path, pdf);
 }

@@ -474,9 +474,9 @@ void TQLForm::actExportPartsExecute()
     if (!m_doc)
         return;
     const QString design = m_doc->InfoField(TQlsDoc::FILENAME);
-    const QString path =
-        m_files.ChooseSavePath(design.isEmpty() ? m_settings.LastFile : design,
-                               QStringLiteral("CSV files|*.csv|All files|*.*"), QStringLiteral("csv"));
+    const QString path = m_files.ChooseSavePath(design.isEmpty() ? m_settings.LastFile : design,
+                                                QStringLiteral("CSV files|*.csv|All files|*.*"),
+                                                QStringLiteral("csv"));
     if (path.isEmpty())
         return;
     try {
