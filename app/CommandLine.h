@@ -32,8 +32,8 @@ public:
     // True when the window is to start.
     bool StartsWindow() const { return m_startsWindow; }
     // True when the design is to be exported without the window (Export()).
+    // When neither is true, Finish() ends the program.
     bool Exports() const { return m_exports; }
-    // Otherwise Finish() ends the program.
 
     // Absolute path of the design to open at start or to export, or empty.
     QString DesignFile() const { return m_designFile; }
