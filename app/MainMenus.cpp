@@ -51,6 +51,7 @@ const ActionRow ActionTable[] = {
     {"actPrintPreview", "Print Preview...", "", "FileMenu", false, NoIcon},
     {"actPrint", "&Print", "Ctrl+P", "FileMenu", false, NoIcon},
     {"actExportPdf", "Export Report as PDF...", "", "FileMenu", false, NoIcon},
+    {"actExportParts", "Export Parts List...", "", "FileMenu", false, NoIcon},
     {"actExit", "E&xit", "", "FileMenu", false, QStyle::SP_DialogCloseButton},
     {"actClearTerminal", "Clear Terminal", "", "ToolsMenu", false, NoIcon},
     {"actLock", "Lock Design", "", "ToolsMenu", true, NoIcon},
@@ -84,6 +85,7 @@ const MenuRow EntryTable[] = {
     {"mnuFile", "actPrintPreview", "", "", "", F::None},
     {"mnuFile", "actPrint", "", "", "", F::None},
     {"mnuFile", "actExportPdf", "", "", "", F::None},
+    {"mnuFile", "actExportParts", "", "", "", F::None},
     {"mnuFile", "actExit", "", "", "", F::SeparatorBefore},
 
     {"mnuTools", "mnuSendProgram", "&Send Program", "F9", "CommandSendProgram", F::None},

@@ -20,8 +20,10 @@
 #include "document/Artwork.h"
 #include "document/EnclosureView.h"
 #include "document/FormInfo.h"
+#include "document/PartsList.h"
 #include "document/ProgramTextFile.h"
 #include "document/QlsDoc.h"
+#include "document/TextFile.h"
 #include "pages/CardPageSelection.h"
 #include "pages/ModelTabBar.h"
 #include "pages/DesignSurface.h"
@@ -113,6 +115,7 @@ void TQLForm::ConnectActions()
         {"actPrint", &TQLForm::actPrintExecute},
         {"actPrintPreview", &TQLForm::actPrintPreviewExecute},
         {"actExportPdf", &TQLForm::actExportPdfExecute},
+        {"actExportParts", &TQLForm::actExportPartsExecute},
     };
     for (const auto &row : handlers)
         connect(m_menus.Entry(QLatin1String(row.action)), &QAction::triggered, this, row.handler);
@@ -464,6 +467,23 @@ void TQLForm::actExportPdfExecute()
 {
     if (m_doc)
         m_report->ExportPdf(*m_doc, m_settings.LastFile);
+}
+
+void TQLForm::actExportPartsExecute()
+{
+    if (!m_doc)
+        return;
+    const QString design = m_doc->InfoField(TQlsDoc::FILENAME);
+    const QString path = m_files.ChooseSavePath(design.isEmpty() ? m_settings.LastFile : design,
+                                                QStringLiteral("CSV files|*.csv|All files|*.*"),
+                                                QStringLiteral("csv"));
+    if (path.isEmpty())
+        return;
+    try {
+        TextFile::WriteAtomically(path, PartsList::Csv(*m_doc));
+    } catch (const QlError &error) {
+        m_desktop.ShowError(error.message());
+    }
 }
 
 void TQLForm::actImportExecute()

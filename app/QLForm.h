@@ -85,6 +85,7 @@ public:
     void actPrintExecute();
     void actPrintPreviewExecute();
     void actExportPdfExecute();
+    void actExportPartsExecute();
     void actImportExecute();
     void actExportExecute();
     void mmoProgramChange();

@@ -1,5 +1,6 @@
 #include "app/ApplicationIdentity.h"
 #include "app/CommandLine.h"
+#include "app/HeadlessExport.h"
 #include "app/QLApplication.h"
 #include "app/QLForm.h"
 #include "app/QtDesktop.h"
@@ -9,6 +10,8 @@
 int main(int argc, char *argv[])
 {
     const CommandLine commandLine(CommandLine::Arguments(argc, argv));
+    if (commandLine.Exports())
+        return HeadlessExport::Run(argv[0], commandLine.DesignFile(), commandLine.Export());
     if (!commandLine.StartsWindow())
         return commandLine.Finish();
 

@@ -704,6 +704,22 @@ private slots:
         QVERIFY(f.desktop.questions.isEmpty());
     }
 
+    // The same CSV as the command line's, into a chosen file; a file that
+    // cannot be written is told.
+    void exportPartsList()
+    {
+        f.form->OpenAtStart(QStringLiteral(QL_TEST_DATA "/plant.qls"));
+        f.desktop.saveFileNames << Path("missing/parts.csv") << Path("parts.csv");
+        f.ClickMenu("mnuFile", "actExportParts");
+        QCOMPARE(f.desktop.dialogFilters.last(), QString("CSV files (*.csv);;All files (*.*)"));
+        QCOMPARE(f.desktop.errors.size(), 1);
+        QVERIFY(f.desktop.errors.first().startsWith(
+            QString("Cannot create \"%1\": ").arg(Path("missing/parts.csv"))));
+        f.ClickMenu("mnuFile", "actExportParts");
+        QCOMPARE(ReadAll(Path("parts.csv")), ReadAll(QL_TEST_DATA "/plant-parts.csv"));
+        QCOMPARE(f.desktop.errors.size(), 1);
+    }
+
     void importAndExportProgramText()
     {
         WriteAll(Path("in.txt"), "{KEY1}\r\n\r\n// end\r\n");

@@ -47,7 +47,7 @@ private slots:
         QTest::newRow("File") << "mnuFile"
                               << "&New|&Open...[Ctrl+O]|(Open )|&Save[Ctrl+S]|Save &As...|"
                                  "Page Setup...|Print Preview...|&Print[Ctrl+P]|"
-                                 "Export Report as PDF...|-|E&xit";
+                                 "Export Report as PDF...|Export Parts List...|-|E&xit";
         QTest::newRow("Tools") << "mnuTools"
                                << "&Send Program[F9]|Clear Terminal|Lock Design|Customer Info|-|Font...";
         QTest::newRow("Control") << "mnuControl"

@@ -89,8 +89,14 @@ private slots:
                                     << "Usage: QLSetup [options] [file]\n";
         QTest::newRow("version") << QStringList{"--version"} << false << "" << 0
                                  << "QLSetup 3.0.6\n";
+        QTest::newRow("short version") << QStringList{"-v"} << false << "" << 0 << "QLSetup 3.0.6\n";
         QTest::newRow("unknown option") << QStringList{"--frob", "plant.qls"} << false << "" << 2
-                                        << "QLSetup: Unknown option 'frob'.\nUsage: QLSetup";
+                                        << "QLSetup: Unknown option: --frob\nUsage: QLSetup";
+        QTest::newRow("unknown single-dash word") << QStringList{"-platform", "xcb"} << false << ""
+                                                  << 2
+                                                  << "QLSetup: Unknown option: -platform\nUsage:";
+        QTest::newRow("unknown option with value") << QStringList{"--style=fusion"} << false << ""
+                                                   << 2 << "QLSetup: Unknown option: --style\n";
         QTest::newRow("two designs") << QStringList{"a.qls", "b.qls"} << false << "" << 2
                                      << "QLSetup: Only one design file can be opened.\nUsage:";
     }
