@@ -4,6 +4,20 @@
 #include "command/SerialLine.h"
 #include "command/TerminalSink.h"
 
+namespace {
+
+// Appends `piece` to a text that keeps at least the most recent
+// ReceivedTextKept characters. The oldest part is dropped only now and then,
+// so that appending stays cheap.
+void AppendKept(QString &text, const QString &piece)
+{
+    text += piece;
+    if (text.size() > 2 * TerminalExchange::ReceivedTextKept)
+        text.remove(0, text.size() - TerminalExchange::ReceivedTextKept);
+}
+
+} // namespace
+
 TerminalExchange::TerminalExchange(CommandContext &context, SerialLine &line,
                                    TerminalSink &terminal, QObject *parent)
     : QObject(parent), m_context(context), m_line(line), m_terminal(terminal)
@@ -20,10 +34,14 @@ void TerminalExchange::MSComRxChar()
     if (!shown.isEmpty())
         m_terminal.TerminalWrite(shown, TerminalColor::Received);
     m_lastReply = received;
-    m_receivedText += received;
-    // Drop the oldest part only now and then, so that appending stays cheap.
-    if (m_receivedText.size() > 2 * ReceivedTextKept)
-        m_receivedText.remove(0, m_receivedText.size() - ReceivedTextKept);
+    AppendKept(m_repliedSinceCleared, received);
+    AppendKept(m_receivedText, received);
+}
+
+void TerminalExchange::ClearLastReply()
+{
+    m_lastReply.clear();
+    m_repliedSinceCleared.clear();
 }
 
 void TerminalExchange::SendTyped(const QString &character)

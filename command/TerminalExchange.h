@@ -28,7 +28,11 @@ public:
 
     // The piece delivered by the most recent receive event.
     const QString &LastReply() const { return m_lastReply; }
-    void ClearLastReply() { m_lastReply.clear(); }
+    // Empties LastReply and RepliedSinceCleared.
+    void ClearLastReply();
+    // Every piece received since LastReply was last emptied, in order; of a
+    // long stream only the most recent part (at least ReceivedTextKept).
+    const QString &RepliedSinceCleared() const { return m_repliedSinceCleared; }
     // Everything received, in order, until a reader empties it; of a long
     // stream only the most recent part (at least ReceivedTextKept).
     const QString &ReceivedText() const { return m_receivedText; }
@@ -39,5 +43,6 @@ private:
     SerialLine &m_line;
     TerminalSink &m_terminal;
     QString m_lastReply;
+    QString m_repliedSinceCleared;
     QString m_receivedText;
 };

@@ -54,6 +54,10 @@ public:
 
     const QString &LastReply() const override { return m_exchange.LastReply(); }
     void ClearLastReply() override { m_exchange.ClearLastReply(); }
+    const QString &RepliedSinceCleared() const override
+    {
+        return m_exchange.RepliedSinceCleared();
+    }
     const QString &ReceivedText() const override { return m_exchange.ReceivedText(); }
     void ClearReceivedText() override { m_exchange.ClearReceivedText(); }
 

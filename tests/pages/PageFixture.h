@@ -72,10 +72,16 @@ class TestReplies : public UnitReplies
 {
 public:
     QString lastReply;
+    QString repliedSinceCleared;
     QString receivedText;
 
     const QString &LastReply() const override { return lastReply; }
-    void ClearLastReply() override { lastReply.clear(); }
+    void ClearLastReply() override
+    {
+        lastReply.clear();
+        repliedSinceCleared.clear();
+    }
+    const QString &RepliedSinceCleared() const override { return repliedSinceCleared; }
     const QString &ReceivedText() const override { return receivedText; }
     void ClearReceivedText() override { receivedText.clear(); }
 };
