@@ -153,7 +153,7 @@ void TQLForm::ConnectController()
     m_menus.RouteKey(QStringLiteral("mnuCardVersion"), [front] {
         return QLatin1String(front->isHidden() ? "mnuCardVersion" : "mnuKeyVersion");
     });
-    (new UnitCommands(*this, m_desktop, *m_exchange->Control(), front->Progress(),
+    (new UnitCommands(*this, m_desktop, *m_exchange, front->Progress(),
                       m_regions.CheckBox120))
         ->ConnectMenus(m_menus);
 

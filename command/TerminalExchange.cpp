@@ -4,6 +4,8 @@
 #include "command/SerialLine.h"
 #include "command/TerminalSink.h"
 
+#include <utility>
+
 namespace {
 
 // Appends `piece` to a text that keeps at least the most recent
@@ -28,6 +30,10 @@ void TerminalExchange::MSComRxChar()
 {
     if (!m_line.IsOpen())
         return;
+    if (m_holds > 0) {
+        m_heldArrival = true;
+        return;
+    }
     const QString received = m_line.ReadAvailable();
     QString shown = received;
     shown.remove(QLatin1Char('\r'));
@@ -42,6 +48,18 @@ void TerminalExchange::ClearLastReply()
 {
     m_lastReply.clear();
     m_repliedSinceCleared.clear();
+}
+
+void TerminalExchange::HoldReceived()
+{
+    ++m_holds;
+}
+
+void TerminalExchange::ReleaseReceived()
+{
+    if (m_holds == 0 || --m_holds > 0 || !std::exchange(m_heldArrival, false))
+        return;
+    MSComRxChar();
 }
 
 void TerminalExchange::SendTyped(const QString &character)

@@ -23,6 +23,11 @@ public:
 
     // Handler of the link's arrival of characters.
     void MSComRxChar();
+    // While held, arrivals stay with the port and nothing is shown or kept;
+    // the last release takes in everything that arrived meanwhile, in order.
+    // Holds nest.
+    void HoldReceived();
+    void ReleaseReceived();
     // Writes one typed character to the line when a port is chosen and open.
     void SendTyped(const QString &character);
 
@@ -45,4 +50,6 @@ private:
     QString m_lastReply;
     QString m_repliedSinceCleared;
     QString m_receivedText;
+    int m_holds = 0;
+    bool m_heldArrival = false;
 };

@@ -5,6 +5,7 @@
 #include "command/CommandTarget.h"
 #include "command/ControlPanel.h"
 #include "command/ErrorReport.h"
+#include "command/UnitExchange.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -26,6 +27,23 @@ constexpr int BeforeRestartWaitMs = 2000;
 const QString PowerCycleQuestion =
     QStringLiteral("Please turn Quillon OFF and ON to finalize settings. Confirm when done.");
 
+// What arrives while the window handles no user input waits, as it would in
+// the port, until the stretch ends.
+class HeldArrivals
+{
+public:
+    explicit HeldArrivals(UnitExchange &exchange) : m_exchange(exchange)
+    {
+        m_exchange.HoldReceived();
+    }
+    ~HeldArrivals() { m_exchange.ReleaseReceived(); }
+    HeldArrivals(const HeldArrivals &) = delete;
+    HeldArrivals &operator=(const HeldArrivals &) = delete;
+
+private:
+    UnitExchange &m_exchange;
+};
+
 } // namespace
 
 using C = UnitCommands;
@@ -46,12 +64,12 @@ const C::Command C::Commands[] = {
      &C::SetUnitIDClick},
 };
 
-UnitCommands::UnitCommands(CommandTarget &target, Desktop &desktop, ControlPanel &control,
+UnitCommands::UnitCommands(CommandTarget &target, Desktop &desktop, UnitExchange &exchange,
                            QProgressBar *progress, QCheckBox *viewFront)
     : QObject(progress),
       m_target(target),
       m_desktop(desktop),
-      m_control(control),
+      m_exchange(exchange),
       m_progress(progress),
       m_viewFront(viewFront)
 {
@@ -63,7 +81,7 @@ void UnitCommands::ConnectMenus(const MainMenus &menus)
         for (QAction *entry : menus.EntriesRunning(QLatin1String(command.handler)))
             connect(entry, &QAction::triggered, this, [this, &command] { Run(command); });
         if (command.run == &C::SetUnitIDClick)
-            connect(m_control.SetUnitIdButton(), &QPushButton::clicked, this,
+            connect(m_exchange.Control()->SetUnitIdButton(), &QPushButton::clicked, this,
                     [this, &command] { Run(command); });
     }
 }
@@ -94,7 +112,7 @@ void UnitCommands::ClearProgrammingClick(const Command &command)
             m_desktop.Sleep(BetweenClearsMs);
         Send(command.templates[i]);
     }
-    Advance(ClearProgrammingSteps, ProgressStepMs, &Desktop::ProcessPaintEvents);
+    AdvanceHeld(ClearProgrammingSteps);
     m_progress->hide();
 }
 
@@ -104,7 +122,7 @@ void UnitCommands::TestQuillonClick(const Command &command)
         return;
     StartProgress(PanelTestSteps);
     SendTemplates(command);
-    Advance(PanelTestSteps, ProgressStepMs, &Desktop::ProcessPaintEvents);
+    AdvanceHeld(PanelTestSteps);
     m_progress->hide();
 }
 
@@ -113,7 +131,7 @@ void UnitCommands::SetUnitIDClick(const Command &command)
     m_viewFront->setChecked(true);
     if (!m_desktop.AskYesNo(QLatin1String(command.question)))
         return;
-    const QString unitId = QString::number(m_control.UnitId());
+    const QString unitId = QString::number(m_exchange.Control()->UnitId());
     StartProgress(UnitIdSteps);
     Send(command.templates[0].arg(unitId));
     Advance(UnitIdSteps, UnitIdFirstStepMs, &Desktop::ProcessEvents);
@@ -121,8 +139,11 @@ void UnitCommands::SetUnitIDClick(const Command &command)
     Send(command.templates[1].arg(unitId));
     m_progress->hide();
     StartProgress(UnitIdSteps);
-    m_desktop.ProcessPaintEvents();
-    m_desktop.Sleep(BeforeRestartWaitMs);
+    {
+        const HeldArrivals held(m_exchange);
+        m_desktop.ProcessPaintEvents();
+        m_desktop.Sleep(BeforeRestartWaitMs);
+    }
     Advance(UnitIdSteps, UnitIdSecondStepMs, &Desktop::ProcessEvents);
     if (m_desktop.AskYesNo(PowerCycleQuestion))
         m_progress->hide();
@@ -133,6 +154,12 @@ void UnitCommands::StartProgress(int maximum)
     m_progress->setRange(0, maximum);
     m_progress->setValue(0);
     m_progress->show();
+}
+
+void UnitCommands::AdvanceHeld(int steps)
+{
+    const HeldArrivals held(m_exchange);
+    Advance(steps, ProgressStepMs, &Desktop::ProcessPaintEvents);
 }
 
 void UnitCommands::Advance(int steps, int stepMs, void (Desktop::*pump)())

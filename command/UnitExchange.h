@@ -52,6 +52,11 @@ public:
     void TerminalWrite(const QString &text, const QColor &colour);
     void TerminalNotice(const QString &line);
 
+    // Arrivals wait while held and are taken in, in order, at the last
+    // release: for the stretches of a long command that handle no user input.
+    void HoldReceived() { m_exchange.HoldReceived(); }
+    void ReleaseReceived();
+
     const QString &LastReply() const override { return m_exchange.LastReply(); }
     void ClearLastReply() override { m_exchange.ClearLastReply(); }
     const QString &RepliedSinceCleared() const override

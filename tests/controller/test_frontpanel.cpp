@@ -1,11 +1,15 @@
 #include "ControllerFixture.h"
 
+#include "command/UnitExchange.h"
 #include "controller/FrontPanel.h"
 #include "support/TestMain.h"
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QPlainTextEdit>
+#include <QSerialPort>
+
+#include <poll.h>
 
 // The front panel and the unit-wide commands in the main window, with the
 // bytes observed at the unit's end of the line.
@@ -211,6 +215,39 @@ private slots:
         QCOMPARE(seen.size(), desktop.sleepCount);
         QCOMPARE(seen.last(), maximum - 1);
         QVERIFY(Control<QCheckBox>("CheckBox120")->isChecked());
+    }
+
+    // What the unit sends during the progress of "Clear Programming", while the
+    // window handles no input, shows when the command ends, in order.
+    void longCommandHoldsWhatArrives()
+    {
+        const auto *device = form->Exchange().Port().findChild<QSerialPort *>();
+        QVERIFY(device && device->isOpen());
+        const auto terminalText = [this] {
+            return Control<QPlainTextEdit>("txtTerminal")->toPlainText();
+        };
+        int step = 0;
+        bool shownEarly = false;
+        desktop.onSleep = [&, last = desktop.sleptMs]() mutable {
+            if (desktop.sleptMs - std::exchange(last, desktop.sleptMs) != 500)
+                return; // not a progress step
+            ++step;
+            shownEarly = shownEarly || terminalText().contains("LATE");
+            if (step != 12 && step != 30)
+                return;
+            unit->Write(step == 12 ? "LATE\r\n" : "LATER\r\n");
+            // Until the bytes are at the program's end of the line.
+            pollfd near{int(device->handle()), POLLIN, 0};
+            QCOMPARE(::poll(&near, 1, 5000), 1);
+        };
+        desktop.yesNoAnswers << true;
+        Choose("Key5", "mnuClearProgramming");
+
+        QCOMPARE(step, 44);
+        QVERIFY(!shownEarly);
+        QCOMPARE(terminalText(), QString("{CLRK*}{LED*=0}{CLRS*}LATE\nLATER\n"));
+        QCOMPARE(form->Exchange().ReceivedText(), QString("LATE\r\nLATER\r\n"));
+        QCOMPARE(unit->Read(22), QByteArray("{CLRK*}{LED*=0}{CLRS*}"));
     }
 
     // Function keys work from anywhere; F6 asks the unit in the front view.
