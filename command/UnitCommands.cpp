@@ -27,6 +27,18 @@ constexpr int BeforeRestartWaitMs = 2000;
 const QString PowerCycleQuestion =
     QStringLiteral("Please turn Quillon OFF and ON to finalize settings. Confirm when done.");
 
+// The question before a card is cleared, naming the slot or group the
+// command goes to.
+QString ClearCardQuestion(const CommandAddressing &addressing)
+{
+    if (addressing.GroupText != QLatin1String("0"))
+        return QStringLiteral("Clear the cards of group %1? Their settings on the unit will be "
+                              "erased.")
+            .arg(addressing.GroupText);
+    return QStringLiteral("Clear the card in slot %1? Its settings on the unit will be erased.")
+        .arg(ExpandCommand(QStringLiteral("%c"), QString(), QString(), addressing));
+}
+
 // What arrives while the window handles no user input waits, as it would in
 // the port, until the stretch ends.
 class HeldArrivals
@@ -51,7 +63,7 @@ const C::Command C::Commands[] = {
     {"StatusClick", {"[C%c%]"}, nullptr, &C::SendTemplates},
     {"Version1Click", {"[VERC%c]"}, nullptr, &C::SendTemplates},
     {"HelpInsideClick", {"[HELPC%c%]"}, nullptr, &C::SendTemplates},
-    {"CardClear1Click", {"[CLRC%c%]"}, nullptr, &C::SendTemplates},
+    {"CardClear1Click", {"[CLRC%c%]"}, nullptr, &C::CardClear1Click},
     {"QLHelp1Click", {"[HELP%]"}, nullptr, &C::SendTemplates},
     {"Reset1Click", {"[RES]"}, nullptr, &C::SendTemplates},
     {"CheckFirmwareVersionClick", {"[VER%]"}, nullptr, &C::SendTemplates},
@@ -100,6 +112,12 @@ void UnitCommands::SendTemplates(const Command &command)
 {
     for (const QString &commandTemplate : command.templates)
         Send(commandTemplate);
+}
+
+void UnitCommands::CardClear1Click(const Command &command)
+{
+    if (m_desktop.AskYesNo(ClearCardQuestion(m_exchange.AddressingNow())))
+        SendTemplates(command);
 }
 
 void UnitCommands::ClearProgrammingClick(const Command &command)

@@ -37,6 +37,8 @@ private:
     // Runs `command`; a failing write is shown and ends it where it was.
     void Run(const Command &command);
     void SendTemplates(const Command &command);
+    // Asks first, naming the slot or group the command goes to.
+    void CardClear1Click(const Command &command);
     void ClearProgrammingClick(const Command &command);
     void TestQuillonClick(const Command &command);
     void SetUnitIDClick(const Command &command);

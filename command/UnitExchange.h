@@ -49,6 +49,8 @@ public:
     void SendCommand(const QString &commandTemplate, const QString &text,
                      const QString &value) override;
     bool Sending() const { return m_sender.Sending(); }
+    // The addressing state a command sent now is expanded with.
+    CommandAddressing AddressingNow() const { return Addressing(); }
     void TerminalWrite(const QString &text, const QColor &colour);
     void TerminalNotice(const QString &line);
 
