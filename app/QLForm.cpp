@@ -125,7 +125,7 @@ void TQLForm::ConnectActions()
     ConnectExchange();
     new WebPageLinks(m_desktop, m_menus, m_regions.cmboItems, m_regions.Panel1);
     m_designSurface =
-        new DesignSurface(*this, {m_exchange->Handlers(), *this, m_desktop, *m_exchange});
+        new DesignSurface(*this, {m_exchange->Handlers(), *this, m_desktop, *m_exchange, m_options});
     // The model tabs and the card pages share the card menu.
     const CardPageSelection &cardArea = m_designSurface->Pages();
     for (QWidget *area : {static_cast<QWidget *>(cardArea.CardControl()),
