@@ -173,9 +173,10 @@ void TQLForm::ConnectExchange()
     connect(m_menus.Entry(QStringLiteral("actClearTerminal")), &QAction::triggered, this,
             &TQLForm::actClearTerminalExecute);
     TerminalPanel *terminal = m_exchange->Terminal();
-    // The terminal is the record of the exchange: it can be copied, not edited.
+    // The terminal is the record of the exchange: it can be copied, not
+    // edited; what is pasted into it is typed.
     m_menus.Attach(terminal->Terminal(), m_menus.Popup(QStringLiteral("PopupMenu")),
-                   MainMenus::Editing::CopyOnly);
+                   MainMenus::Editing::CopyAndPaste);
     terminal->SetCoveredRegions({m_regions.Panel1, m_regions.GroupBox64, m_regions.grpProgram});
     m_exchange->SetWaitPictures(Artwork::Picture(Artwork::WaitBusy),
                                 Artwork::Picture(Artwork::WaitIdle));

@@ -62,8 +62,8 @@ void TerminalExchange::ReleaseReceived()
     MSComRxChar();
 }
 
-void TerminalExchange::SendTyped(const QString &character)
+void TerminalExchange::SendTyped(const QString &typed)
 {
     if (m_context.PortChosen() && m_line.IsOpen())
-        m_line.WriteText(character);
+        m_line.WriteText(typed);
 }

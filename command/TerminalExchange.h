@@ -28,8 +28,8 @@ public:
     // Holds nest.
     void HoldReceived();
     void ReleaseReceived();
-    // Writes one typed character to the line when a port is chosen and open.
-    void SendTyped(const QString &character);
+    // Writes typed text to the line at once when a port is chosen and open.
+    void SendTyped(const QString &typed);
 
     // The piece delivered by the most recent receive event.
     const QString &LastReply() const { return m_lastReply; }
