@@ -80,6 +80,7 @@ TerminalView::TerminalView(QWidget *parent) : QPlainTextEdit(parent)
     setObjectName(QStringLiteral("txtTerminal"));
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setMaximumBlockCount(ScrollBackLines);
+    setFocusPolicy(Qt::ClickFocus);
     // A drop would change the text without sending it.
     setAcceptDrops(false);
 }

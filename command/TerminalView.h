@@ -8,8 +8,9 @@
 // their colours as plain text, and hands every typed character to the line.
 // It shows what it sends: Ctrl+letter sends its control character only;
 // Ctrl+Shift+C and Ctrl+Insert copy; Ctrl+Shift+V, Shift+Insert and Paste
-// type the clipboard's text. A plain-text box, so that a long stream costs
-// only what each arrival adds.
+// type the clipboard's text. The Tab walk passes it by; inside it Tab is
+// typed. A plain-text box, so that a long stream costs only what each
+// arrival adds.
 class TerminalView : public QPlainTextEdit, public TerminalSink
 {
     Q_OBJECT

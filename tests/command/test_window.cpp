@@ -118,6 +118,34 @@ private slots:
             QCOMPARE(colourAt(position), TerminalColor::Typed);
     }
 
+    // The Tab walk passes the terminal by; a click or Ctrl+T puts the keyboard
+    // there, where Tab is typed and Ctrl+Tab or Ctrl+Shift+Tab move on.
+    void tabWalkPassesTheTerminalBy()
+    {
+        PickPort(1);
+        auto *terminal = Control<TerminalView>("txtTerminal");
+        const auto focused = [] { return QApplication::focusWidget(); };
+        Control("ComboPort")->setFocus();
+        QTest::keyClick(focused(), Qt::Key_Tab);
+        QCOMPARE(focused(), Control("Button146"));
+        QTest::keyClick(focused(), Qt::Key_Backtab);
+        QCOMPARE(focused(), Control("ComboPort"));
+
+        QTest::keyClick(focused(), Qt::Key_T, Qt::ControlModifier);
+        QCOMPARE(focused(), terminal);
+        QTest::keyClick(terminal, Qt::Key_Tab);
+        QCOMPARE(unit->Read(1), QByteArray("\t"));
+        QCOMPARE(focused(), terminal);
+        QTest::keyClick(terminal, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(focused(), Control("Button146"));
+
+        QTest::mouseClick(terminal->viewport(), Qt::LeftButton);
+        QCOMPARE(focused(), terminal);
+        QTest::keyClick(terminal, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(focused(), Control("ComboPort"));
+        QVERIFY(unit->ReadFor(30).isEmpty());
+    }
+
     void matrixEnginePagesCountSlotsFromZero()
     {
         QTest::mouseClick(Control<QPushButton>("btnCard5"), Qt::LeftButton);
