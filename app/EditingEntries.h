@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QString>
 
 #include <array>
 
@@ -22,12 +23,16 @@ public:
 
     QMenu *Popup() const { return m_popup; }
     // Before the pop-up opens over `widget`. Copy and Select All apply to
-    // any text box; Undo, Cut and Paste only to one that `takesEdits` and
-    // is not read-only. Nothing applies to other widgets.
+    // any text box, Paste to one that is not read-only (a box that does not
+    // take edits, the terminal, types what is pasted), Undo and Cut only to
+    // one that `takesEdits` and is not read-only. Nothing applies to other
+    // widgets. The captions name the keys of that box: in the terminal,
+    // where Ctrl+letter goes to the unit, Ctrl+Shift+C and Ctrl+Shift+V.
     void OpenFor(QWidget *widget, bool takesEdits);
 
 private:
     QMenu *m_popup;
     Entries m_entries;
+    std::array<QString, EntryCount> m_editorCaptions;
     QPointer<QPlainTextEdit> m_box;
 };

@@ -26,8 +26,9 @@ struct MenuRow;
 class MainMenus
 {
 public:
-    // What the editing entries of PopupMenu may do in a widget.
-    enum class Editing { Full, CopyOnly };
+    // What the editing entries of PopupMenu may do in a widget: everything,
+    // or copy and paste (the terminal, which types what is pasted).
+    enum class Editing { Full, CopyAndPaste };
 
     explicit MainMenus(QMainWindow &window);
     ~MainMenus();

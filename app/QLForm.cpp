@@ -128,7 +128,7 @@ void TQLForm::ConnectActions()
     ConnectExchange();
     new WebPageLinks(m_desktop, m_menus, m_regions.cmboItems, m_regions.Panel1);
     m_designSurface =
-        new DesignSurface(*this, {m_exchange->Handlers(), *this, m_desktop, *m_exchange});
+        new DesignSurface(*this, {m_exchange->Handlers(), *this, m_desktop, *m_exchange, m_options});
     // The model tabs and the card pages share the card menu.
     const CardPageSelection &cardArea = m_designSurface->Pages();
     for (QWidget *area : {static_cast<QWidget *>(cardArea.CardControl()),
@@ -156,7 +156,7 @@ void TQLForm::ConnectController()
     m_menus.RouteKey(QStringLiteral("mnuCardVersion"), [front] {
         return QLatin1String(front->isHidden() ? "mnuCardVersion" : "mnuKeyVersion");
     });
-    (new UnitCommands(*this, m_desktop, *m_exchange->Control(), front->Progress(),
+    (new UnitCommands(*this, m_desktop, *m_exchange, front->Progress(),
                       m_regions.CheckBox120))
         ->ConnectMenus(m_menus);
 
@@ -176,9 +176,10 @@ void TQLForm::ConnectExchange()
     connect(m_menus.Entry(QStringLiteral("actClearTerminal")), &QAction::triggered, this,
             &TQLForm::actClearTerminalExecute);
     TerminalPanel *terminal = m_exchange->Terminal();
-    // The terminal is the record of the exchange: it can be copied, not edited.
+    // The terminal is the record of the exchange: it can be copied, not
+    // edited; what is pasted into it is typed.
     m_menus.Attach(terminal->Terminal(), m_menus.Popup(QStringLiteral("PopupMenu")),
-                   MainMenus::Editing::CopyOnly);
+                   MainMenus::Editing::CopyAndPaste);
     terminal->SetCoveredRegions({m_regions.Panel1, m_regions.GroupBox64, m_regions.grpProgram});
     m_exchange->SetWaitPictures(Artwork::Picture(Artwork::WaitBusy),
                                 Artwork::Picture(Artwork::WaitIdle));

@@ -23,12 +23,21 @@ public:
 
     // Handler of the link's arrival of characters.
     void MSComRxChar();
-    // Writes one typed character to the line when a port is chosen and open.
-    void SendTyped(const QString &character);
+    // While held, arrivals stay with the port and nothing is shown or kept;
+    // the last release takes in everything that arrived meanwhile, in order.
+    // Holds nest.
+    void HoldReceived();
+    void ReleaseReceived();
+    // Writes typed text to the line at once when a port is chosen and open.
+    void SendTyped(const QString &typed);
 
     // The piece delivered by the most recent receive event.
     const QString &LastReply() const { return m_lastReply; }
-    void ClearLastReply() { m_lastReply.clear(); }
+    // Empties LastReply and RepliedSinceCleared.
+    void ClearLastReply();
+    // Every piece received since LastReply was last emptied, in order; of a
+    // long stream only the most recent part (at least ReceivedTextKept).
+    const QString &RepliedSinceCleared() const { return m_repliedSinceCleared; }
     // Everything received, in order, until a reader empties it; of a long
     // stream only the most recent part (at least ReceivedTextKept).
     const QString &ReceivedText() const { return m_receivedText; }
@@ -39,5 +48,8 @@ private:
     SerialLine &m_line;
     TerminalSink &m_terminal;
     QString m_lastReply;
+    QString m_repliedSinceCleared;
     QString m_receivedText;
+    int m_holds = 0;
+    bool m_heldArrival = false;
 };

@@ -7,7 +7,9 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QPushButton>
+#include <QShortcut>
 
 TerminalPanel::TerminalPanel(Desktop &desktop, QGroupBox *region)
     : QWidget(region),
@@ -41,6 +43,11 @@ TerminalPanel::TerminalPanel(Desktop &desktop, QGroupBox *region)
     layout->addWidget(m_terminal, 0, 1, 4, 1);
     layout->setColumnStretch(1, 1);
 
+    m_terminal->installEventFilter(this);
+    auto *toTerminal = new QShortcut(TerminalKey, this);
+    connect(toTerminal, &QShortcut::activated, m_terminal,
+            [this] { m_terminal->setFocus(Qt::ShortcutFocusReason); });
+
     connect(m_clearButton, &QPushButton::clicked, this, &TerminalPanel::Button146Click);
     connect(m_fullSize, &QCheckBox::clicked, this, &TerminalPanel::CheckBox121Click);
 }
@@ -48,6 +55,22 @@ TerminalPanel::TerminalPanel(Desktop &desktop, QGroupBox *region)
 void TerminalPanel::ClearTerminal()
 {
     m_terminal->clear();
+}
+
+bool TerminalPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_terminal || event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (!(key->modifiers() & Qt::ControlModifier)
+        || (key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab))
+        return false;
+    // The clear button follows the terminal in the window's order; going
+    // back, the walk goes on from there.
+    m_clearButton->setFocus(Qt::TabFocusReason);
+    if (key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier))
+        focusNextPrevChild(false);
+    return true;
 }
 
 void TerminalPanel::Button146Click()

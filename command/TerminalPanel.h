@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QList>
 #include <QRect>
 #include <QWidget>
@@ -22,6 +23,8 @@ public:
     static constexpr QRect NormalGeometry{1, 443, 405, 118};
     static constexpr QRect FullGeometry{1, 97, 784, 465};
     static inline const QString ClearQuestion = QStringLiteral("Clear Terminal window?");
+    // Puts the keyboard into the terminal, which the Tab walk passes by.
+    static inline const QKeySequence TerminalKey{Qt::CTRL | Qt::Key_T};
 
     // Fills `region` (the group box "Terminal") and from then on resizes it.
     TerminalPanel(Desktop &desktop, QGroupBox *region);
@@ -34,6 +37,11 @@ public:
 
     // Empties the terminal at once.
     void ClearTerminal();
+
+protected:
+    // Ctrl+Tab and Ctrl+Shift+Tab leave the terminal, where Tab is typed,
+    // for the controls beside it.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void Button146Click();

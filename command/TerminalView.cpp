@@ -1,6 +1,7 @@
 #include "command/TerminalView.h"
 
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QTextBlock>
 #include <QTextCursor>
 
@@ -20,6 +21,37 @@ QString TypedCharacter(const QKeyEvent *event)
     default:
         return event->text();
     }
+}
+
+constexpr Qt::KeyboardModifiers CtrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+
+Qt::KeyboardModifiers Held(const QKeyEvent *event)
+{
+    return event->modifiers() & ~Qt::KeypadModifier;
+}
+
+bool IsCopyKey(const QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers held = Held(event);
+    return (held == CtrlShift && event->key() == Qt::Key_C)
+           || (held == Qt::ControlModifier && event->key() == Qt::Key_Insert);
+}
+
+bool IsPasteKey(const QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers held = Held(event);
+    return (held == CtrlShift && event->key() == Qt::Key_V)
+           || (held == Qt::ShiftModifier && event->key() == Qt::Key_Insert);
+}
+
+// The control character of Ctrl+letter (Ctrl+A gives code 1); 0 for other keys.
+char16_t ControlCharacter(const QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers held = Held(event);
+    if (!(held & Qt::ControlModifier) || (held & (Qt::AltModifier | Qt::MetaModifier))
+        || event->key() < Qt::Key_A || event->key() > Qt::Key_Z)
+        return 0;
+    return char16_t(event->key() - Qt::Key_A + 1);
 }
 
 // `text` as it continues a line of `lineLength` characters, with a line
@@ -48,6 +80,9 @@ TerminalView::TerminalView(QWidget *parent) : QPlainTextEdit(parent)
     setObjectName(QStringLiteral("txtTerminal"));
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setMaximumBlockCount(ScrollBackLines);
+    setFocusPolicy(Qt::ClickFocus);
+    // A drop would change the text without sending it.
+    setAcceptDrops(false);
 }
 
 void TerminalView::TerminalWrite(const QString &text, const QColor &colour)
@@ -71,7 +106,32 @@ void TerminalView::TerminalNotice(const QString &line)
 
 void TerminalView::keyPressEvent(QKeyEvent *event)
 {
-    txtTerminalKeyPress(event);
+    if (IsCopyKey(event))
+        copy();
+    else if (IsPasteKey(event))
+        paste();
+    else if (const char16_t control = ControlCharacter(event))
+        emit Typed(QString(QChar(control)));
+    else
+        txtTerminalKeyPress(event);
+}
+
+void TerminalView::insertFromMimeData(const QMimeData *source)
+{
+    if (source->hasText())
+        TypeText(source->text());
+}
+
+void TerminalView::TypeText(const QString &text)
+{
+    QString sent = text;
+    sent.replace(QLatin1String("\r\n"), QLatin1String("\r")).replace(u'\n', u'\r');
+    QTextCharFormat typed;
+    typed.setForeground(TerminalColor::Typed);
+    QTextCursor cursor = textCursor();
+    cursor.insertText(QString(sent).remove(u'\r'), typed);
+    setTextCursor(cursor);
+    emit Typed(sent);
 }
 
 void TerminalView::txtTerminalKeyPress(QKeyEvent *event)

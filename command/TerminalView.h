@@ -6,7 +6,11 @@
 
 // The terminal `txtTerminal`: shows commands sent, replies and typed text in
 // their colours as plain text, and hands every typed character to the line.
-// A plain-text box, so that a long stream costs only what each arrival adds.
+// It shows what it sends: Ctrl+letter sends its control character only;
+// Ctrl+Shift+C and Ctrl+Insert copy; Ctrl+Shift+V, Shift+Insert and Paste
+// type the clipboard's text. The Tab walk passes it by; inside it Tab is
+// typed. A plain-text box, so that a long stream costs only what each
+// arrival adds.
 class TerminalView : public QPlainTextEdit, public TerminalSink
 {
     Q_OBJECT
@@ -26,12 +30,18 @@ public:
     void TerminalNotice(const QString &line);
 
 signals:
-    // A key produced this character (Backspace gives code 8, Enter code 13).
-    void Typed(const QString &character);
+    // Typed text for the line: a key's character (Backspace gives code 8,
+    // Enter code 13) or pasted text (each line end as Enter sends it).
+    void Typed(const QString &text);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    // Pasting types the text.
+    void insertFromMimeData(const QMimeData *source) override;
 
 private:
     void txtTerminalKeyPress(QKeyEvent *event);
+    // Shows `text` at the caret in the typed colour, without line ends, and
+    // sends it with each line end as Enter sends it.
+    void TypeText(const QString &text);
 };

@@ -5,6 +5,7 @@
 #include "command/CommandTarget.h"
 #include "command/ControlPanel.h"
 #include "command/ErrorReport.h"
+#include "command/UnitExchange.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -26,6 +27,35 @@ constexpr int BeforeRestartWaitMs = 2000;
 const QString PowerCycleQuestion =
     QStringLiteral("Please turn Quillon OFF and ON to finalize settings. Confirm when done.");
 
+// The question before a card is cleared, naming the slot or group the
+// command goes to.
+QString ClearCardQuestion(const CommandAddressing &addressing)
+{
+    if (addressing.GroupText != QLatin1String("0"))
+        return QStringLiteral("Clear the cards of group %1? Their settings on the unit will be "
+                              "erased.")
+            .arg(addressing.GroupText);
+    return QStringLiteral("Clear the card in slot %1? Its settings on the unit will be erased.")
+        .arg(ExpandCommand(QStringLiteral("%c"), QString(), QString(), addressing));
+}
+
+// What arrives while the window handles no user input waits, as it would in
+// the port, until the stretch ends.
+class HeldArrivals
+{
+public:
+    explicit HeldArrivals(UnitExchange &exchange) : m_exchange(exchange)
+    {
+        m_exchange.HoldReceived();
+    }
+    ~HeldArrivals() { m_exchange.ReleaseReceived(); }
+    HeldArrivals(const HeldArrivals &) = delete;
+    HeldArrivals &operator=(const HeldArrivals &) = delete;
+
+private:
+    UnitExchange &m_exchange;
+};
+
 } // namespace
 
 using C = UnitCommands;
@@ -33,7 +63,7 @@ const C::Command C::Commands[] = {
     {"StatusClick", {"[C%c%]"}, nullptr, &C::SendTemplates},
     {"Version1Click", {"[VERC%c]"}, nullptr, &C::SendTemplates},
     {"HelpInsideClick", {"[HELPC%c%]"}, nullptr, &C::SendTemplates},
-    {"CardClear1Click", {"[CLRC%c%]"}, nullptr, &C::SendTemplates},
+    {"CardClear1Click", {"[CLRC%c%]"}, nullptr, &C::CardClear1Click},
     {"QLHelp1Click", {"[HELP%]"}, nullptr, &C::SendTemplates},
     {"Reset1Click", {"[RES]"}, nullptr, &C::SendTemplates},
     {"CheckFirmwareVersionClick", {"[VER%]"}, nullptr, &C::SendTemplates},
@@ -46,12 +76,12 @@ const C::Command C::Commands[] = {
      &C::SetUnitIDClick},
 };
 
-UnitCommands::UnitCommands(CommandTarget &target, Desktop &desktop, ControlPanel &control,
+UnitCommands::UnitCommands(CommandTarget &target, Desktop &desktop, UnitExchange &exchange,
                            QProgressBar *progress, QCheckBox *viewFront)
     : QObject(progress),
       m_target(target),
       m_desktop(desktop),
-      m_control(control),
+      m_exchange(exchange),
       m_progress(progress),
       m_viewFront(viewFront)
 {
@@ -63,7 +93,7 @@ void UnitCommands::ConnectMenus(const MainMenus &menus)
         for (QAction *entry : menus.EntriesRunning(QLatin1String(command.handler)))
             connect(entry, &QAction::triggered, this, [this, &command] { Run(command); });
         if (command.run == &C::SetUnitIDClick)
-            connect(m_control.SetUnitIdButton(), &QPushButton::clicked, this,
+            connect(m_exchange.Control()->SetUnitIdButton(), &QPushButton::clicked, this,
                     [this, &command] { Run(command); });
     }
 }
@@ -84,6 +114,12 @@ void UnitCommands::SendTemplates(const Command &command)
         Send(commandTemplate);
 }
 
+void UnitCommands::CardClear1Click(const Command &command)
+{
+    if (m_desktop.AskYesNo(ClearCardQuestion(m_exchange.AddressingNow())))
+        SendTemplates(command);
+}
+
 void UnitCommands::ClearProgrammingClick(const Command &command)
 {
     if (!m_desktop.AskYesNo(QLatin1String(command.question)))
@@ -94,7 +130,7 @@ void UnitCommands::ClearProgrammingClick(const Command &command)
             m_desktop.Sleep(BetweenClearsMs);
         Send(command.templates[i]);
     }
-    Advance(ClearProgrammingSteps, ProgressStepMs, &Desktop::ProcessPaintEvents);
+    AdvanceHeld(ClearProgrammingSteps);
     m_progress->hide();
 }
 
@@ -104,7 +140,7 @@ void UnitCommands::TestQuillonClick(const Command &command)
         return;
     StartProgress(PanelTestSteps);
     SendTemplates(command);
-    Advance(PanelTestSteps, ProgressStepMs, &Desktop::ProcessPaintEvents);
+    AdvanceHeld(PanelTestSteps);
     m_progress->hide();
 }
 
@@ -113,7 +149,7 @@ void UnitCommands::SetUnitIDClick(const Command &command)
     m_viewFront->setChecked(true);
     if (!m_desktop.AskYesNo(QLatin1String(command.question)))
         return;
-    const QString unitId = QString::number(m_control.UnitId());
+    const QString unitId = QString::number(m_exchange.Control()->UnitId());
     StartProgress(UnitIdSteps);
     Send(command.templates[0].arg(unitId));
     Advance(UnitIdSteps, UnitIdFirstStepMs, &Desktop::ProcessEvents);
@@ -121,8 +157,11 @@ void UnitCommands::SetUnitIDClick(const Command &command)
     Send(command.templates[1].arg(unitId));
     m_progress->hide();
     StartProgress(UnitIdSteps);
-    m_desktop.ProcessPaintEvents();
-    m_desktop.Sleep(BeforeRestartWaitMs);
+    {
+        const HeldArrivals held(m_exchange);
+        m_desktop.ProcessPaintEvents();
+        m_desktop.Sleep(BeforeRestartWaitMs);
+    }
     Advance(UnitIdSteps, UnitIdSecondStepMs, &Desktop::ProcessEvents);
     if (m_desktop.AskYesNo(PowerCycleQuestion))
         m_progress->hide();
@@ -133,6 +172,12 @@ void UnitCommands::StartProgress(int maximum)
     m_progress->setRange(0, maximum);
     m_progress->setValue(0);
     m_progress->show();
+}
+
+void UnitCommands::AdvanceHeld(int steps)
+{
+    const HeldArrivals held(m_exchange);
+    Advance(steps, ProgressStepMs, &Desktop::ProcessPaintEvents);
 }
 
 void UnitCommands::Advance(int steps, int stepMs, void (Desktop::*pump)())

@@ -46,6 +46,11 @@ void UnitExchange::TerminalNotice(const QString &line)
     m_terminalPanel->Terminal()->TerminalNotice(line);
 }
 
+void UnitExchange::ReleaseReceived()
+{
+    ReportErrors(m_desktop, [this] { m_exchange.ReleaseReceived(); });
+}
+
 int UnitExchange::CommPortNo() const
 {
     return m_controlPanel->CommPortNo();

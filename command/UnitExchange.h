@@ -49,11 +49,22 @@ public:
     void SendCommand(const QString &commandTemplate, const QString &text,
                      const QString &value) override;
     bool Sending() const { return m_sender.Sending(); }
+    // The addressing state a command sent now is expanded with.
+    CommandAddressing AddressingNow() const { return Addressing(); }
     void TerminalWrite(const QString &text, const QColor &colour);
     void TerminalNotice(const QString &line);
 
+    // Arrivals wait while held and are taken in, in order, at the last
+    // release: for the stretches of a long command that handle no user input.
+    void HoldReceived() { m_exchange.HoldReceived(); }
+    void ReleaseReceived();
+
     const QString &LastReply() const override { return m_exchange.LastReply(); }
     void ClearLastReply() override { m_exchange.ClearLastReply(); }
+    const QString &RepliedSinceCleared() const override
+    {
+        return m_exchange.RepliedSinceCleared();
+    }
     const QString &ReceivedText() const override { return m_exchange.ReceivedText(); }
     void ClearReceivedText() override { m_exchange.ClearReceivedText(); }
 

@@ -10,7 +10,11 @@ class UnitReplies
 public:
     virtual ~UnitReplies() = default;
     virtual const QString &LastReply() const = 0;
+    // Empties LastReply and RepliedSinceCleared.
     virtual void ClearLastReply() = 0;
+    // Every piece received since LastReply was last emptied, in order: a
+    // reply that reaches the program in several pieces, whole.
+    virtual const QString &RepliedSinceCleared() const = 0;
     virtual const QString &ReceivedText() const = 0;
     virtual void ClearReceivedText() = 0;
 };

@@ -102,13 +102,55 @@ QStringList SaveCommands(const QString &data, bool irPort, bool append)
     return irPort ? IrPieces(data, append) : SerialPieces(data, append);
 }
 
-char32_t FirstUnsendable(const QString &data)
+QString SerialDataProblem(const QString &data, const LineKeeps &keeps)
 {
+    const auto dropped = [](const char *what, qsizetype position, const char *option) {
+        return QStringLiteral("The %1 at position %2 would not reach the unit: the program "
+                              "drops %1s unless \"%3\" is on in the settings. Nothing was saved; "
+                              "remove it or turn \"%3\" on, then save again.")
+            .arg(QLatin1String(what))
+            .arg(position)
+            .arg(QLatin1String(option));
+    };
+    const auto character = [](char32_t ch, qsizetype position, const QString &why) {
+        return QStringLiteral("The character \"%1\" at position %2 %3. Nothing was saved; "
+                              "remove it, then save again.")
+            .arg(QString::fromUcs4(&ch, 1))
+            .arg(position)
+            .arg(why);
+    };
+    qsizetype position = 0;
     for (const char32_t ch : data.toUcs4()) {
-        if (ch > 0xFF)
-            return ch;
+        ++position;
+        switch (ch) {
+        case U' ':
+            if (!keeps.blanks)
+                return dropped("blank", position, "AllowSpace");
+            break;
+        case U'\t':
+            if (!keeps.returnsAndTabs)
+                return dropped("tab", position, "AllowCR");
+            break;
+        case U'\r':
+            if (!keeps.returnsAndTabs)
+                return dropped("carriage return", position, "AllowCR");
+            break;
+        case U'|':
+            return character(ch, position, QStringLiteral("would reach the unit as \"%\""));
+        case U']':
+        case U'}':
+        case U'^':
+            return character(ch, position, QStringLiteral("would end the save command early"));
+        default:
+            if (ch > 0xFF)
+                return character(ch, position,
+                                 QStringLiteral("(U+%1) cannot be sent to the unit")
+                                     .arg(QString::number(uint(ch), 16)
+                                              .toUpper()
+                                              .rightJustified(4, u'0')));
+        }
     }
-    return 0;
+    return {};
 }
 
 } // namespace CardMemory

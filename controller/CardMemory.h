@@ -25,8 +25,17 @@ QString Clamped(const QString &text);
 // says so ("1"), every other piece and every piece appended says "0".
 QStringList SaveCommands(const QString &data, bool irPort, bool append);
 
-// The first character of `data` that the line cannot carry as one byte, or
-// 0 when every character fits.
-char32_t FirstUnsendable(const QString &data);
+// What the line keeps of an expanded command (the stored options).
+struct LineKeeps {
+    bool blanks = false;              // AllowSpace
+    bool returnsAndTabs = false;      // AllowCR
+};
+
+// Why RS-232 `data` would not reach the memory as typed, naming the first
+// such character and its position (from 1), or empty when it would: a
+// character the line cannot carry as one byte, a blank, carriage return or
+// tab the line drops, a "|" that becomes "%", or a "]", "}" or "^" that
+// would end the save command early. A "%" is fine: it starts a new piece.
+QString SerialDataProblem(const QString &data, const LineKeeps &keeps);
 
 } // namespace CardMemory

@@ -182,7 +182,8 @@ void GroupsPanel::btnReadGrpClick()
         m_replies.ClearLastReply();
         m_target.SendCommand(QStringLiteral("[RDG%v]"), QString(), QString::number(group));
         m_desktop.ProcessEvents();
-        const QString reply = m_replies.LastReply();
+        // The reply whole, however many pieces it came in.
+        const QString reply = m_replies.RepliedSinceCleared();
         if (reply.isEmpty()) {
             m_desktop.Inform(NoGroupsText);
             return;

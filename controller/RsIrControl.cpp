@@ -1,6 +1,7 @@
 #include "controller/RsIrControl.h"
 
 #include "app/Desktop.h"
+#include "app/QLOptions.h"
 #include "app/QlError.h"
 #include "command/CommandTarget.h"
 #include "command/ErrorReport.h"
@@ -77,6 +78,7 @@ RsIrControl::RsIrControl(const PageServices &services, QWidget *parent)
     : QGroupBox(QStringLiteral("RS-232/IR Control"), parent),
       m_target(services.target),
       m_desktop(services.desktop),
+      m_options(services.options),
       m_learner(services.target, services.desktop, services.replies)
 {
     setObjectName(QStringLiteral("GroupBox89"));
@@ -239,12 +241,12 @@ void RsIrControl::Button2Click()
 {
     const QString data = m_saveData->text();
     const bool ir = ChosenPort().ir;
-    // IR data keeps only its digits; RS-232 data goes out byte for byte.
-    if (const char32_t ch = CardMemory::FirstUnsendable(data); ch && !ir) {
-        const QString code = QString::number(uint(ch), 16).toUpper().rightJustified(4, u'0');
-        throw QlError(QStringLiteral("The character \"%1\" (U+%2) cannot be sent to the unit. "
-                                     "Nothing was saved.")
-                          .arg(QString::fromUcs4(&ch, 1), code));
+    // IR data keeps only its digits; RS-232 data must reach the memory as typed.
+    if (!ir) {
+        const QString problem = CardMemory::SerialDataProblem(
+            data, {.blanks = m_options.AllowSpace, .returnsAndTabs = m_options.AllowCR});
+        if (!problem.isEmpty())
+            throw QlError(problem);
     }
     if (!m_desktop.AskYesNo(SaveQuestion))
         return;

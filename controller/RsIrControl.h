@@ -17,6 +17,7 @@ class QProgressBar;
 class QPushButton;
 struct PageServices;
 struct RsIrPort;
+struct TOptions;
 
 // The box "RS-232/IR Control" (`GroupBox89`) of the control card's page: data
 // for a memory of the card, saving, reading and sending memories out of the
@@ -60,6 +61,7 @@ private:
 
     CommandTarget &m_target;
     Desktop &m_desktop;
+    const TOptions &m_options;
     IrLearner m_learner;
     QLineEdit *m_saveData;
     MemoryNumberField *m_memory = nullptr;

@@ -1,6 +1,7 @@
 #include "unit/CommandFramer.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace {
 
@@ -29,6 +30,20 @@ bool IsBlank(const QByteArray &text)
     return std::all_of(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\t'; });
 }
 
+// The input half of a crosspoint command ("[I3" of [I3O5C5]); empty for
+// other commands.
+QByteArray CrosspointInput(const QByteArray &command)
+{
+    if (!command.startsWith("[I"))
+        return {};
+    qsizetype digitsEnd = 2;
+    while (digitsEnd < command.size() && std::isdigit(static_cast<unsigned char>(command[digitsEnd])))
+        ++digitsEnd;
+    if (digitsEnd == 2 || digitsEnd == command.size() || command[digitsEnd] != 'O')
+        return {};
+    return command.left(digitsEnd);
+}
+
 } // namespace
 
 QList<CommandFramer::Piece> CommandFramer::Feed(const QByteArray &data)
@@ -47,11 +62,20 @@ QList<CommandFramer::Piece> CommandFramer::Finish()
     else
         EndStray(pieces);
     m_skipping = false;
+    m_crosspointInput.clear();
     return pieces;
 }
 
 void CommandFramer::Take(char c, QList<Piece> &pieces)
 {
+    if (!m_closer) {
+        // The unit reads a further output half as a crosspoint of its own.
+        if (c == 'O' && m_text.isEmpty() && !m_skipping && !m_crosspointInput.isEmpty()) {
+            m_closer = ']';
+            m_text = m_crosspointInput;
+        }
+        m_crosspointInput.clear();
+    }
     if (const char closer = CloserOf(c)) {
         if (m_closer)
             EndOpenCommand(pieces);
@@ -67,6 +91,8 @@ void CommandFramer::Take(char c, QList<Piece> &pieces)
             m_text += c;
             const bool clean = std::all_of(m_text.begin(), m_text.end(), IsCommandByte);
             pieces.append({clean ? Kind::Command : Kind::Noise, m_text});
+            if (clean)
+                m_crosspointInput = CrosspointInput(m_text);
         }
         m_closer = 0;
         m_skipping = false;

@@ -9,6 +9,8 @@
 // command, so a command still open at that point never got its closing
 // character; inside a command the other family's closer is an ordinary
 // character. Text outside commands ends at a line end or the next command.
+// Right after a crosspoint such as [I3O5C5], text that starts with "O" is a
+// further output half for the same input: O6C6] is read as [I3O6C6].
 class CommandFramer
 {
 public:
@@ -39,6 +41,7 @@ private:
     void EndOpenCommand(QList<Piece> &pieces);
 
     QByteArray m_text;   // the open command, or stray text when m_closer is 0
+    QByteArray m_crosspointInput; // "[I3" after [I3O5C5], until anything else comes
     char m_closer = 0;   // closing character of the open command
     bool m_skipping = false; // dropping the rest of an overlong command or stray text
 };

@@ -13,9 +13,11 @@ constexpr int BitCount[IrEncoder::ModeCount] = {32, 48, 16, 16, 16, 16};
 constexpr int LeaderMark[IrEncoder::ModeCount] = {106, 43, 30, 33, 5, 100};
 
 // Modes 1, 2 and 6 send a bit as a mark and a gap: 1 when the gap is longer.
-constexpr int DistanceMark = 10;
-constexpr int DistanceGap0 = 5;
-constexpr int DistanceGap1 = 25;
+// Short enough that 48 ones fit into the MinimumLength samples the program
+// decodes.
+constexpr int DistanceMark = 5;
+constexpr int DistanceGap0 = 2;
+constexpr int DistanceGap1 = 9;
 // Mode 5 likewise, with the decision at a gap of 2.8 marks.
 constexpr int Mode5Mark = 5;
 constexpr int Mode5Gap0 = 5;

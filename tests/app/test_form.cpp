@@ -650,8 +650,7 @@ private slots:
                 named << name;
         const QStringList today{"cmboItems", "cmboEnclosure", "CheckBox28", "CheckBox120",
                                 "CardControl", "UsePath", "ComboUnitID", "SetUnitID", "ComboPort",
-                                "txtTerminal", "Button146", "CheckBox121", "mmoProgram",
-                                "CheckBox122"};
+                                "Button146", "CheckBox121", "mmoProgram", "CheckBox122"};
         QStringList inOrder;
         for (const QString &name : named)
             if (today.contains(name))

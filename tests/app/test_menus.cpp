@@ -119,7 +119,8 @@ private slots:
     }
 
     // The editing entries act on the box the pop-up opens over: all of them
-    // in the program editor, copying only in the terminal and a locked editor.
+    // in the program editor, copying and pasting (which types) in the
+    // terminal, copying only in a locked editor.
     void editingEntries()
     {
         const MainMenus &menus = f.form->Menus();
@@ -160,7 +161,7 @@ private slots:
         auto *terminal = f.Control<QPlainTextEdit>("txtTerminal");
         f.form->SendCommand("[RES]", QString(), QString());
         openOver(terminal);
-        QCOMPARE(shown(), (QStringList{"Copy", "SelectAll"}));
+        QCOMPARE(shown(), (QStringList{"Copy", "Paste", "SelectAll"}));
         choose("mnuPopupSelectAll");
         openOver(terminal);
         choose("mnuPopupCopy");

@@ -5,7 +5,10 @@
 #include "support/TestMain.h"
 #include "support/WindowFixture.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QPushButton>
 #include <QSerialPort>
 #include <QTest>
@@ -62,6 +65,85 @@ private slots:
         QTest::keyClicks(Control<TerminalView>("txtTerminal"), QStringLiteral("?"));
         QTest::keyClick(Control<TerminalView>("txtTerminal"), Qt::Key_Return);
         QCOMPARE(unit->Read(2), QByteArray("?\r"));
+    }
+
+    // The terminal shows what it sends: Ctrl+letter sends its control
+    // character only; the copy keys copy; the paste keys and the pop-up's
+    // "Paste" type the clipboard's text.
+    void terminalKeysSendWhatTheyShow()
+    {
+        PickPort(1);
+        auto *terminal = Control<TerminalView>("txtTerminal");
+        const auto colourAt = [terminal](int position) {
+            QTextCursor cursor(terminal->document());
+            cursor.setPosition(position + 1);
+            return cursor.charFormat().foreground().color();
+        };
+        form->SendCommand("[RES]", QString(), QString());
+        QCOMPARE(unit->Read(5), QByteArray("[RES]"));
+        QClipboard *clipboard = QApplication::clipboard();
+        clipboard->setText("K1");
+        terminal->selectAll();
+
+        QTest::keyClick(terminal, Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(terminal, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(terminal, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(unit->Read(3), QByteArray("\x03\x16\x01"));
+        QCOMPARE(TerminalText(), QString("[RES]"));
+        QCOMPARE(colourAt(0), TerminalColor::Sent);
+        QCOMPARE(clipboard->text(), QString("K1"));
+
+        QTest::keyClick(terminal, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(clipboard->text(), QString("[RES]"));
+        clipboard->setText("K1");
+        QTest::keyClick(terminal, Qt::Key_Insert, Qt::ControlModifier);
+        QCOMPARE(clipboard->text(), QString("[RES]"));
+        QVERIFY(unit->ReadFor(30).isEmpty());
+
+        clipboard->setText("K1\nK2\r\n");
+        QTest::keyClick(terminal, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClick(terminal, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(terminal, Qt::Key_Insert, Qt::ShiftModifier);
+        const QPoint at(5, 5);
+        QContextMenuEvent request(QContextMenuEvent::Mouse, at, terminal->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(terminal->viewport(), &request);
+        auto *popup = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(popup);
+        QCOMPARE(Entry("mnuPopupPaste")->text(), QString("&Paste\tCtrl+Shift+V"));
+        QTest::mouseClick(popup, Qt::LeftButton, {},
+                          popup->actionGeometry(Entry("mnuPopupPaste")).center());
+        QCOMPARE(unit->Read(18), QByteArray("K1\rK2\r").repeated(3));
+        QCOMPARE(TerminalText(), QString("[RES]K1K2K1K2K1K2"));
+        for (int position = 5; position < 17; ++position)
+            QCOMPARE(colourAt(position), TerminalColor::Typed);
+    }
+
+    // The Tab walk passes the terminal by; a click or Ctrl+T puts the keyboard
+    // there, where Tab is typed and Ctrl+Tab or Ctrl+Shift+Tab move on.
+    void tabWalkPassesTheTerminalBy()
+    {
+        PickPort(1);
+        auto *terminal = Control<TerminalView>("txtTerminal");
+        const auto focused = [] { return QApplication::focusWidget(); };
+        Control("ComboPort")->setFocus();
+        QTest::keyClick(focused(), Qt::Key_Tab);
+        QCOMPARE(focused(), Control("Button146"));
+        QTest::keyClick(focused(), Qt::Key_Backtab);
+        QCOMPARE(focused(), Control("ComboPort"));
+
+        QTest::keyClick(focused(), Qt::Key_T, Qt::ControlModifier);
+        QCOMPARE(focused(), terminal);
+        QTest::keyClick(terminal, Qt::Key_Tab);
+        QCOMPARE(unit->Read(1), QByteArray("\t"));
+        QCOMPARE(focused(), terminal);
+        QTest::keyClick(terminal, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(focused(), Control("Button146"));
+
+        QTest::mouseClick(terminal->viewport(), Qt::LeftButton);
+        QCOMPARE(focused(), terminal);
+        QTest::keyClick(terminal, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(focused(), Control("ComboPort"));
+        QVERIFY(unit->ReadFor(30).isEmpty());
     }
 
     void matrixEnginePagesCountSlotsFromZero()

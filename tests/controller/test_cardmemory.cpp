@@ -70,11 +70,56 @@ private slots:
         QCOMPARE(CardMemory::LeadingNumber(shown), number);
     }
 
-    void unsendableCharacters()
+    // RS-232 data that the line would carry altered is refused, naming the
+    // first such character and its position.
+    void serialDataProblems_data()
     {
-        QCOMPARE(CardMemory::FirstUnsendable(QStringLiteral("caf\u00e9 \u00ff%")), char32_t(0));
-        QCOMPARE(CardMemory::FirstUnsendable(QStringLiteral("A\u20acB\u0100")), char32_t(0x20AC));
-        QCOMPARE(CardMemory::FirstUnsendable(QString::fromUcs4(U"x\U0001F600")), char32_t(0x1F600));
+        QTest::addColumn<QString>("data");
+        QTest::addColumn<bool>("blanks");  // AllowSpace
+        QTest::addColumn<bool>("returns"); // AllowCR
+        QTest::addColumn<QString>("begins"); // empty: no problem
+        const QString end = "would end the save command early.";
+        QTest::newRow("percent and Latin-1") << QStringLiteral("50%ab\u00e9\u00ff") << false
+                                             << false << "";
+        QTest::newRow("blank") << "AB CD" << false << true
+                               << "The blank at position 3 would not reach the unit: the program "
+                                  "drops blanks unless \"AllowSpace\" is on in the settings.";
+        QTest::newRow("blank kept") << "AB CD" << true << false << "";
+        QTest::newRow("tab") << "A\tB" << true << false
+                             << "The tab at position 2 would not reach the unit: the program "
+                                "drops tabs unless \"AllowCR\" is on in the settings.";
+        QTest::newRow("carriage return") << "AB\r" << true << false
+                                         << "The carriage return at position 3 would not reach";
+        QTest::newRow("tab and return kept") << "A\tB\r" << false << true << "";
+        QTest::newRow("bar") << "50|" << true << true
+                             << "The character \"|\" at position 3 would reach the unit as \"%\".";
+        QTest::newRow("bracket") << "ON]X" << true << true
+                                 << "The character \"]\" at position 3 " + end;
+        QTest::newRow("brace") << "}" << true << true << "The character \"}\" at position 1 " + end;
+        QTest::newRow("flush marker") << "AB^" << true << true
+                                      << "The character \"^\" at position 3 " + end;
+        QTest::newRow("first one named") << "A B]" << false << false
+                                         << "The blank at position 2 ";
+        QTest::newRow("beyond Latin-1") << QStringLiteral("A\u20acB") << true << true
+                                        << QStringLiteral("The character \"\u20ac\" at position 2 "
+                                                          "(U+20AC) cannot be sent to the unit.");
+        QTest::newRow("one character, two code units")
+            << QString::fromUcs4(U"\U0001F600]") << true << true
+            << QStringLiteral("The character \"\U0001F600\" at position 1 (U+1F600)");
+    }
+    void serialDataProblems()
+    {
+        QFETCH(QString, data);
+        QFETCH(bool, blanks);
+        QFETCH(bool, returns);
+        QFETCH(QString, begins);
+        const QString problem = CardMemory::SerialDataProblem(data, {blanks, returns});
+        if (begins.isEmpty()) {
+            QCOMPARE(problem, QString());
+        } else {
+            QVERIFY2(problem.startsWith(begins), qPrintable(problem));
+            QVERIFY(problem.contains("Nothing was saved"));
+        }
     }
 };
 

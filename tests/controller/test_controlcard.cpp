@@ -154,14 +154,34 @@ private slots:
             QCOMPARE(unit->Read(line.size()), line);
     }
 
-    void unsendableDataIsRefused()
+    // Data the line would alter is refused before anything is asked or sent.
+    void alteredDataIsRefused_data()
     {
+        QTest::addColumn<QString>("data");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("blank") << "AB C"
+                               << "The blank at position 3 would not reach the unit: the program "
+                                  "drops blanks unless \"AllowSpace\" is on in the settings. "
+                                  "Nothing was saved; remove it or turn \"AllowSpace\" on, then "
+                                  "save again.";
+        QTest::newRow("bracket") << "AB]C"
+                                 << "The character \"]\" at position 3 would end the save command "
+                                    "early. Nothing was saved; remove it, then save again.";
+        QTest::newRow("beyond Latin-1") << QStringLiteral("AB\u20acC")
+                                        << QStringLiteral("The character \"\u20ac\" at position 3 "
+                                                          "(U+20AC) cannot be sent to the unit. "
+                                                          "Nothing was saved; remove it, then save "
+                                                          "again.");
+    }
+    void alteredDataIsRefused()
+    {
+        QFETCH(QString, data);
+        QFETCH(QString, error);
         Click("RadioButton331");
-        Control<QLineEdit>("SaveData")->setText(QStringLiteral("AB\u20acC"));
+        Control<QLineEdit>("SaveData")->setText(data);
         desktop.yesNoAnswers.enqueue(true);
         Click("Button2");
-        QCOMPARE(desktop.errors, QStringList{"The character \"\u20ac\" (U+20AC) cannot be sent to "
-                                             "the unit. Nothing was saved."});
+        QCOMPARE(desktop.errors, QStringList{error});
         QVERIFY(desktop.questions.isEmpty());
         QVERIFY(unit->ReadFor(50).isEmpty());
     }

@@ -1,11 +1,15 @@
 #include "ControllerFixture.h"
 
+#include "command/UnitExchange.h"
 #include "controller/FrontPanel.h"
 #include "support/TestMain.h"
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QPlainTextEdit>
+#include <QSerialPort>
+
+#include <poll.h>
 
 // The front panel and the unit-wide commands in the main window, with the
 // bytes observed at the unit's end of the line.
@@ -100,8 +104,9 @@ private slots:
         row("card version", "mnuControl", "mnuCardVersion", 2, true, "0", "", "[VERC5]");
         row("card version, group", "txtTerminal", "mnuPopupVersion", 0, false, "3", "", "[VERG3]");
         row("card help", "CardControl", "mnuPageHelp", 0, true, "0", "", "[HELPC5P]");
-        row("card clear", "mnuControl", "mnuCardClear", 2, false, "0", "", "[CLRC5U2]");
-        row("card clear, group", "txtTerminal", "mnuPopupClear", 0, false, "3", "", "[CLRG3]");
+        row("card clear", "mnuControl", "mnuCardClear", 2, false, "0", "Y", "[CLRC5U2]");
+        row("card clear, group", "txtTerminal", "mnuPopupClear", 0, false, "3", "Y", "[CLRG3]");
+        row("card clear, no", "mmoProgram", "mnuPopupClear", 0, false, "0", "N", "");
         row("panel help", "mnuControl", "mnuPanelHelp", 2, false, "0", "", "[HELPU2]");
         row("key menu help", "Key5", "mnuKeyHelp", 0, true, "0", "", "[HELPP]");
         row("reset", "txtTerminal", "mnuPopupReset", 2, true, "0", "", "[RES]");
@@ -155,6 +160,36 @@ private slots:
             QCOMPARE(desktop.sleepCount, 0); // no progress run
         if (entry == "mnuGroupStatus" && bytes.isEmpty())
             QCOMPARE(desktop.informed, QStringList{"Please set Group number between 1 and 9"});
+    }
+
+    // Clearing a card erases its settings on the unit: it asks first, naming
+    // the slot or group the command goes to.
+    void cardClearAsksFirst_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<QString>("question");
+        const QString slot5 = "Clear the card in slot 5? Its settings on the unit will be erased.";
+        QTest::newRow("control menu") << "mnuControl" << "mnuCardClear" << "0" << slot5;
+        QTest::newRow("terminal") << "txtTerminal" << "mnuPopupClear" << "0" << slot5;
+        QTest::newRow("program editor, group")
+            << "mmoProgram" << "mnuPopupClear" << "12"
+            << "Clear the cards of group 12? Their settings on the unit will be erased.";
+        QTest::newRow("card menu") << "CardControl" << "mnuPageClear" << "0" << slot5;
+    }
+    void cardClearAsksFirst()
+    {
+        QFETCH(QString, where);
+        QFETCH(QString, entry);
+        QFETCH(QString, group);
+        QFETCH(QString, question);
+        ClickSlot(5);
+        TypeGroup(group);
+        desktop.yesNoAnswers << false;
+        Choose(where, entry);
+        QCOMPARE(desktop.questions, QStringList{question});
+        QVERIFY(unit->ReadFor(30).isEmpty());
     }
 
     // The timed runs on the virtual clock, without a port: only their own sleeps count.
@@ -211,6 +246,39 @@ private slots:
         QCOMPARE(seen.size(), desktop.sleepCount);
         QCOMPARE(seen.last(), maximum - 1);
         QVERIFY(Control<QCheckBox>("CheckBox120")->isChecked());
+    }
+
+    // What the unit sends during the progress of "Clear Programming", while the
+    // window handles no input, shows when the command ends, in order.
+    void longCommandHoldsWhatArrives()
+    {
+        const auto *device = form->Exchange().Port().findChild<QSerialPort *>();
+        QVERIFY(device && device->isOpen());
+        const auto terminalText = [this] {
+            return Control<QPlainTextEdit>("txtTerminal")->toPlainText();
+        };
+        int step = 0;
+        bool shownEarly = false;
+        desktop.onSleep = [&, last = desktop.sleptMs]() mutable {
+            if (desktop.sleptMs - std::exchange(last, desktop.sleptMs) != 500)
+                return; // not a progress step
+            ++step;
+            shownEarly = shownEarly || terminalText().contains("LATE");
+            if (step != 12 && step != 30)
+                return;
+            unit->Write(step == 12 ? "LATE\r\n" : "LATER\r\n");
+            // Until the bytes are at the program's end of the line.
+            pollfd near{int(device->handle()), POLLIN, 0};
+            QCOMPARE(::poll(&near, 1, 5000), 1);
+        };
+        desktop.yesNoAnswers << true;
+        Choose("Key5", "mnuClearProgramming");
+
+        QCOMPARE(step, 44);
+        QVERIFY(!shownEarly);
+        QCOMPARE(terminalText(), QString("{CLRK*}{LED*=0}{CLRS*}LATE\nLATER\n"));
+        QCOMPARE(form->Exchange().ReceivedText(), QString("LATE\r\nLATER\r\n"));
+        QCOMPARE(unit->Read(22), QByteArray("{CLRK*}{LED*=0}{CLRS*}"));
     }
 
     // Function keys work from anywhere; F6 asks the unit in the front view.

@@ -81,7 +81,9 @@ private slots:
     // the design's groups change only when all eight were readable.
     void groupRead_data()
     {
-        QTest::addColumn<QStringList>("replies"); // for groups 1, 2, ...; then silence
+        // For groups 1, 2, ...; then silence. A "|" parts the pieces in which
+        // a reply reaches the program.
+        QTest::addColumn<QStringList>("replies");
         QTest::addColumn<int>("asked");
         QTest::addColumn<QStringList>("informed");
         QTest::addColumn<QStringList>("memberships");
@@ -89,6 +91,10 @@ private slots:
         QTest::newRow("all answered")
             << QStringList{"C3C12G1U0\r\n", "NONE G2U0", "C5G3U", "NONE G4U0", "NONE G5U0",
                            "NONE G6U0", "C20G7U0", "NONE G8U0"}
+            << 8 << QStringList() << QStringList{"3:1", "5:3", "12:1", "20:7"};
+        QTest::newRow("replies in pieces")
+            << QStringList{"C3C1|2G1U0\r\n", "NONE| G2U|0\r|\n", "C5G3U0", "NONE G4U0",
+                           "NONE G5U0", "NONE G6U0", "C2|0G7U0\r\n", "N|ONE G8U0\r\n"}
             << 8 << QStringList() << QStringList{"3:1", "5:3", "12:1", "20:7"};
         QTest::newRow("group 3 silent")
             << QStringList{"C3G1U0", "NONE G2U0"} << 3
@@ -117,8 +123,11 @@ private slots:
             const qsizetype group = requests.size() / 6;
             if (group > replies.size())
                 return;
-            unit->Write(replies[group - 1].toLatin1());
-            QVERIFY(QTest::qWaitFor([this] { return !form->Exchange().LastReply().isEmpty(); }));
+            for (const QString &piece : replies[group - 1].split('|')) {
+                unit->Write(piece.toLatin1());
+                QVERIFY(QTest::qWaitFor(
+                    [&] { return form->Exchange().ReceivedText().endsWith(piece); }));
+            }
         };
         Click("btnReadGrp");
 

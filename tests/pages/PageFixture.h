@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/QLOptions.h"
 #include "command/CommandTarget.h"
 #include "command/GenericHandlers.h"
 #include "command/UnitReplies.h"
@@ -72,10 +73,16 @@ class TestReplies : public UnitReplies
 {
 public:
     QString lastReply;
+    QString repliedSinceCleared;
     QString receivedText;
 
     const QString &LastReply() const override { return lastReply; }
-    void ClearLastReply() override { lastReply.clear(); }
+    void ClearLastReply() override
+    {
+        lastReply.clear();
+        repliedSinceCleared.clear();
+    }
+    const QString &RepliedSinceCleared() const override { return repliedSinceCleared; }
     const QString &ReceivedText() const override { return receivedText; }
     void ClearReceivedText() override { receivedText.clear(); }
 };
@@ -98,6 +105,7 @@ public:
     RecordingTarget target;
     GenericHandlers handlers{target, desktop};
     TestReplies replies;
+    TOptions options;
     CardPageSelection *pages;
     EnclosureView *view;
 
@@ -113,7 +121,7 @@ public:
         cmboEnclosure->setObjectName(QStringLiteral("cmboEnclosure"));
         viewLayout->setObjectName(QStringLiteral("CheckBox28"));
         pages = new CardPageSelection(cmboItems, grpControls, design,
-                                      {handlers, target, desktop, replies});
+                                      {handlers, target, desktop, replies, options});
         view = new EnclosureView(design, desktop,
                                  {grpCards, cmboEnclosure, viewLayout, grpControls,
                                   pages->ControlView()});

@@ -29,6 +29,15 @@ private slots:
         const QByteArray longText(300, 'A');
         const QString kept = QString(CommandFramer::MaxLength, u'A');
         QTest::newRow("crosspoint in two writes") << QByteArrayList{"[I3", "O5C5]"} << QStringList{"command [I3O5C5]"};
+        QTest::newRow("output halves after one input")
+            << QByteArrayList{"[I3", "O5C5]", "O6C6]", "O", "7G2U1]"}
+            << QStringList{"command [I3O5C5]", "command [I3O6C6]", "command [I3O7G2U1]"};
+        QTest::newRow("output half after another command")
+            << QByteArrayList{"[I3O5C5]", "[IN1C5]", "O6C6]\r"}
+            << QStringList{"command [I3O5C5]", "command [IN1C5]", "noise O6C6]"};
+        QTest::newRow("output half after stray text")
+            << QByteArrayList{"[I12O5C5]", "\rO6C6]\r"}
+            << QStringList{"command [I12O5C5]", "noise O6C6]"};
         QTest::newRow("typed one by one") << QByteArrayList{"[", "V", "E", "R", "]", "\r"}
                                           << QStringList{"command [VER]"};
         QTest::newRow("two in one write") << QByteArrayList{"{TEST}[RES]"}
