@@ -165,7 +165,8 @@ private slots:
         ClickMenu("mnuFile", "actExportPdf");
         QCOMPARE(ReadAll(path), before);
         QCOMPARE(desktop.errors.last(), QString("The report could not be saved as \"%1\": "
-                                                "The margins leave no room to print on this page.")
+                                                "The margins leave no room to print on this page. "
+                                                "Choose smaller margins in Page Setup.")
                                             .arg(path));
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{"plant.pdf"});
     }

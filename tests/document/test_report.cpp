@@ -1,13 +1,17 @@
 #include "DocSummary.h"
 #include "app/QlError.h"
 #include "document/DesignReport.h"
+#include "document/EnclosurePicture.h"
 #include "document/QlsDoc.h"
 #include "support/TestMain.h"
 
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QMap>
 #include <QSet>
+
+#include <algorithm>
 #include <QTemporaryDir>
 
 namespace {
@@ -19,14 +23,14 @@ struct Word
     QRectF box; // points
 };
 
-// A report rendered into a PDF (1200 dpi, no printer margins) and read back
-// with poppler's tools.
+// A report rendered into a PDF (1200 dpi) and read back with poppler's tools.
 struct Rendered
 {
     QStringList pages;          // text of each page, lines with blanks collapsed
     QList<Word> words;
     QSizeF pageSize;            // points
     QStringList images;         // "page:widthxheight" per picture
+    int printedPages = 0;       // as PrintReport counted them
 
     QStringList Lines(int page) const { return pages.value(page).split(u'\n'); }
     QStringList AllLines() const { return pages.join(u'\n').split(u'\n'); }
@@ -41,16 +45,21 @@ QString Run(const QString &program, const QStringList &arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-Rendered Render(const TQlsDoc &doc, const ReportSetup &setup)
+const ReportFooter Footer{"plant.qls", QDate(2026, 3, 4)};
+
+// A printer with a ring of `unprintable` points around the paper (A4).
+Rendered Render(const TQlsDoc &doc, const ReportSetup &setup, double unprintable = 0)
 {
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFileName(pdf);
-    printer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    PrintReport(printer, doc, setup);
+    const QMarginsF ring(unprintable, unprintable, unprintable, unprintable);
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, ring,
+                                      QPageLayout::Point, ring));
 
     Rendered rendered;
+    rendered.printedPages = PrintReport(printer, doc, setup, Footer, &EnclosurePicture::RenderPicture);
     for (QString page : Run("pdftotext", {"-layout", pdf, "-"}).split(u'\f')) {
         QStringList lines;
         for (const QString &line : page.split(u'\n'))
@@ -191,7 +200,8 @@ private slots:
             program << QString("TEXT%1 ").arg(i) + QString("word ").repeated(i % 2 ? 30 : 50);
         program << QString("HUGE ").repeated(9000) << "LAST";
         ReportSetup setup = Setup(false, true, false, false);
-        setup.margins[ReportSetup::Bottom] = 0.25; // an inch
+        setup.margins[ReportSetup::Bottom] = 1;
+        setup.pageFooter = false;
         const Rendered report = Render(*Design(program), setup);
 
         const double frameBottom = report.pageSize.height() - 72;
@@ -212,14 +222,13 @@ private slots:
         QVERIFY(report.pages.last().contains("LAST"));
     }
 
-    // The comments wrap at the page's right edge; the margins count four
-    // times their inches.
+    // The comments wrap at the page's right edge.
     void commentWrapsAndMargins()
     {
         auto doc = Design();
         doc->SetInfoField(TQlsDoc::COMMENT, QString("remark ").repeated(80));
         ReportSetup setup = Setup(true, false, false, false);
-        setup.margins = {0.25, 0.5, 0.125, 0};
+        setup.margins = {1, 2, 0.5, 0};
         const Rendered report = Render(*doc, setup);
 
         double right = 0;
@@ -238,6 +247,120 @@ private slots:
         QVERIFY(right > report.pageSize.width() - 72); // past the right margin's 2 inches
     }
 
+    // A margin is the inches typed, from the paper's edge; nothing falls into
+    // the printer's unprintable ring, so 0 means the printer's minimum.
+    void marginsFromThePapersEdge_data()
+    {
+        QTest::addColumn<double>("margin");
+        QTest::addColumn<double>("unprintable"); // points
+        QTest::addColumn<double>("frame");       // points from each edge
+        QTest::newRow("0 without a ring") << 0.0 << 0.0 << 0.0;
+        QTest::newRow("0 is the printer's minimum") << 0.0 << 18.0 << 18.0;
+        QTest::newRow("half an inch") << 0.5 << 18.0 << 36.0;
+        QTest::newRow("inside the ring") << 0.125 << 18.0 << 18.0;
+        QTest::newRow("negative") << -1.0 << 18.0 << 18.0;
+    }
+    void marginsFromThePapersEdge()
+    {
+        QFETCH(double, margin);
+        QFETCH(double, unprintable);
+        QFETCH(double, frame);
+        auto doc = Design(QStringList(70, QString("LINE ") + QString("wide ").repeated(40)));
+        doc->SetInfoField(TQlsDoc::COMMENT, QString("remark ").repeated(80));
+        ReportSetup setup = Setup(true, true, false, false);
+        setup.margins = {margin, margin, margin, margin};
+        const Rendered report = Render(*doc, setup, unprintable);
+
+        QVERIFY(report.pages.size() > 1);
+        const QRectF printable = QRectF(QPointF(0, 0), report.pageSize)
+                                     .marginsRemoved({unprintable, unprintable, unprintable, unprintable});
+        QMap<int, double> footerTop;
+        for (const Word &word : report.words)
+            if (word.text == "plant.qls")
+                footerTop[word.page] = word.box.top();
+        QCOMPARE(int(footerTop.size()), int(report.pages.size()));
+        for (const Word &word : report.words) {
+            QVERIFY2(printable.adjusted(-1, -1, 1, 1).contains(word.box),
+                     qPrintable(QString("%1 on page %2").arg(word.text).arg(word.page + 1)));
+            if (word.text == "Company:") {
+                QVERIFY(qAbs(word.box.left() - frame) < 1);
+                QVERIFY(qAbs(word.box.top() - frame) < 4);
+            }
+            // The footer's line is below the frame's text.
+            if (word.box.top() < footerTop[word.page] - 1)
+                QVERIFY(word.box.bottom() <= footerTop[word.page]);
+        }
+    }
+
+    // A long company name wraps before the comment column.
+    void longCompanyWrapsBeforeTheComments()
+    {
+        auto doc = Design();
+        const QString company = "Northbridge Broadcast System Integration"; // 40 characters
+        QCOMPARE(company.size(), 40);
+        doc->SetInfoField(TQlsDoc::COMPANY, company);
+        doc->SetInfoField(TQlsDoc::COMMENT, "Rack B");
+        ReportSetup setup = Setup(true, false, false, false);
+        setup.margins = {2.5, 2.5, 0.5, 0.5}; // a narrow frame: 3.27 inches
+        const Rendered report = Render(*doc, setup);
+
+        const double column = report.pageSize.width() / 2;
+        QSet<int> companyRows;
+        double accountTop = 0;
+        for (const Word &word : report.words) {
+            if (word.page != 0 || word.text == "Rack" || word.text == "B")
+                continue;
+            if (company.contains(word.text) || word.text == "Company:") {
+                companyRows.insert(qRound(word.box.top()));
+                QVERIFY2(word.box.right() < column, qPrintable(word.text));
+            }
+            if (word.text == "Account:")
+                accountTop = word.box.top();
+        }
+        QVERIFY(companyRows.size() > 1);
+        QVERIFY(accountTop > *std::max_element(companyRows.begin(), companyRows.end()));
+        QVERIFY(report.pages[0].contains("Rack B"));
+    }
+
+    // Below the frame of every page: the file name, the print date and
+    // "Page n of m"; the frame's content stays where it was without them.
+    void footerOnEveryPage()
+    {
+        QStringList program;
+        for (int i = 1; i <= 150; ++i)
+            program << QString("LINE%1").arg(i);
+        ReportSetup setup = Setup(true, true, true, false);
+        setup.margins = {0.5, 0.5, 0.5, 1};
+        const Rendered withFooter = Render(*Design(program), setup);
+        setup.pageFooter = false;
+        const Rendered without = Render(*Design(program), setup);
+
+        const int pages = int(withFooter.pages.size());
+        QVERIFY(pages >= 3);
+        QCOMPARE(withFooter.printedPages, pages);
+        QCOMPARE(int(without.pages.size()), pages);
+        for (int page = 0; page < pages; ++page) {
+            const QStringList lines = withFooter.Lines(page);
+            const QString footer = QString("plant.qls 2026-03-04 Page %1 of %2").arg(page + 1).arg(pages);
+            QVERIFY2(lines.contains(footer), qPrintable(withFooter.pages[page]));
+            QVERIFY(!without.pages[page].contains("Page"));
+        }
+        const double frameBottom = withFooter.pageSize.height() - 72;
+        QList<Word> inside;
+        for (const Word &word : withFooter.words) {
+            const bool footer = word.box.top() > frameBottom;
+            QCOMPARE(footer, word.text == "plant.qls" || word.text == "2026-03-04"
+                                 || word.text == "Page" || word.text == "of"
+                                 || word.text == QString::number(pages)
+                                 || word.text.toInt() == word.page + 1);
+            if (!footer)
+                inside << word;
+        }
+        QCOMPARE(inside.size(), without.words.size());
+        for (int i = 0; i < inside.size(); ++i)
+            QCOMPARE(inside[i].box, without.words[i].box);
+    }
+
     // A picture that cannot be composed ends the report with its error.
     void pictureErrorEndsTheReport()
     {
@@ -245,7 +368,8 @@ private slots:
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFileName(dir.filePath("report.pdf"));
         const auto missing = [](const TQlsDoc &, bool) -> QImage { throw QlError("no picture"); };
-        QVERIFY_THROWS_EXCEPTION(QlError, PrintReport(printer, *Design(), ReportSetup(), missing));
+        QVERIFY_THROWS_EXCEPTION(QlError,
+                                 PrintReport(printer, *Design(), ReportSetup(), Footer, missing));
     }
 };
 
