@@ -20,6 +20,10 @@ namespace {
 constexpr int TextFlags = Qt::TextWordWrap | Qt::TextExpandTabs;
 // Groups listed in the report.
 constexpr int ReportGroups = 8;
+// A picture finer than twice this many pixels per inch of paper is reduced
+// by a whole number of its pixels (averaged) to no fewer: more adds nothing
+// visible on paper but size, and whole steps keep the flat colours exact.
+constexpr int PicturePixelsPerInch = 300;
 
 const QString SlotCoverLine = QStringLiteral("QL508-101  -   QUILLON CARD SLOT COVER (1 PC.)");
 const QString UntitledName = QStringLiteral("Untitled");
@@ -74,6 +78,9 @@ public:
         if (!m_painter.begin(&m_device))
             throw QlError(QStringLiteral("The printer could not start the report."));
         m_painter.setFont(m_font);
+        // Flate instead of JPEG in PDF output: the art's flat colours stay
+        // exact and pack smaller.
+        m_painter.setRenderHint(QPainter::LosslessImageRendering);
         // Painting starts at the printable area's corner.
         m_painter.translate(-m_printable.topLeft());
         PrintBody();
@@ -225,9 +232,15 @@ private:
                                        double(m_right - m_x) / picture.width());
         if (factor <= 0)
             return;
-        m_painter.drawImage(QRect(m_x, m_y, qRound(picture.width() * factor),
-                                  qRound(picture.height() * factor)),
-                            picture);
+        const QRect target(m_x, m_y, qRound(picture.width() * factor),
+                           qRound(picture.height() * factor));
+        const double perInch = picture.width() / (double(target.width()) / m_device.logicalDpiX());
+        const int step = std::max(1, int(perInch / PicturePixelsPerInch));
+        m_painter.drawImage(target, step == 1 ? picture
+                                              : picture.scaled(picture.width() / step,
+                                                               picture.height() / step,
+                                                               Qt::IgnoreAspectRatio,
+                                                               Qt::SmoothTransformation));
     }
 
     // A body text: a new page with its header first when the text, wrapped,

@@ -87,7 +87,7 @@ Rendered Render(const TQlsDoc &doc, const ReportSetup &setup, double unprintable
     for (const QString &row : list) {
         const QStringList f = row.simplified().split(u' ');
         if (f.size() > 4)
-            rendered.images << f[0] + ':' + f[3] + 'x' + f[4];
+            rendered.images << f[0] + ':' + f[3] + 'x' + f[4] + ':' + f[8];
     }
     return rendered;
 }
@@ -161,7 +161,9 @@ private slots:
         QTest::addColumn<QStringList>("sections");
         QTest::addColumn<QStringList>("images");
         QTest::addColumn<int>("pages");
-        const QString low = "665x280", high = "5320x2240";
+        // Flate-coded ("image"), not JPEG; the high resolution picture at
+        // half its pixels, still over 300 per inch.
+        const QString low = "665x280:image", high = "2660x1120:image";
         QTest::newRow("start values") << Setup(true, true, true, false)
                                       << QStringList{"CARD INFORMATION", "PROGRAM CODE"}
                                       << QStringList{"2:" + low} << 2;
@@ -171,8 +173,10 @@ private slots:
                                  << QStringList{"PROGRAM CODE", "[ON1C5]", "{K1}"} << QStringList() << 1;
         QTest::newRow("both pictures") << Setup(false, false, true, true) << QStringList()
                                        << QStringList{"1:" + low, "2:" + high} << 2;
+        // Wider on paper: under 600 per inch, so it stays whole.
         QTest::newRow("high resolution, landscape") << Setup(false, false, false, true, false)
-                                                    << QStringList() << QStringList{"1:" + high} << 1;
+                                                    << QStringList()
+                                                    << QStringList{"1:5320x2240:image"} << 1;
     }
     void switches()
     {
