@@ -68,7 +68,9 @@ TQLForm::TQLForm(Desktop &desktop, QWidget *parent)
       m_formAbout(new TFormAbout(desktop, this)),
       m_formInfo(new TFormInfo(this)),
       m_formPageSetup(new TFormPageSetup(this)),
-      m_report(std::make_unique<ReportPrinting>(desktop, *m_formPageSetup, this)),
+      m_report(std::make_unique<ReportPrinting>(
+          desktop, *m_formPageSetup, this,
+          [this](const QString &line) { m_exchange->TerminalNotice(line); })),
       m_exchange(std::make_unique<UnitExchange>(desktop, [this] { return CommandAddressingNow(); },
                                                 m_regions.grpTerminal, m_regions.GroupBox64))
 {
@@ -390,7 +392,8 @@ bool TQLForm::SaveDocument()
 bool TQLForm::SaveDocumentAs()
 {
     const QString path =
-        m_files.ChooseSavePath(m_settings.LastFile, FileDialogs::DocumentFilter, QStringLiteral("qls"));
+        m_files.ChooseSavePath(QStringLiteral("Save As"), m_settings.LastFile,
+                               FileDialogs::DocumentFilter, QStringLiteral("qls"));
     if (path.isEmpty())
         return false;
     try {
@@ -481,7 +484,8 @@ void TQLForm::actImportExecute()
 void TQLForm::actExportExecute()
 {
     const QString path =
-        m_files.ChooseSavePath(m_settings.LastFile, FileDialogs::TextFilter, QStringLiteral("txt"));
+        m_files.ChooseSavePath(QStringLiteral("Export Program"), m_settings.LastFile,
+                               FileDialogs::TextFilter, QStringLiteral("txt"));
     if (path.isEmpty())
         return;
     try {

@@ -316,6 +316,7 @@ private slots:
         QCOMPARE(f.Entry("actLastDoc")->text(), QString("Open plant.qls"));
         QCOMPARE(f.form->Settings().LastFile, Path("plant.qls"));
         QCOMPARE(f.desktop.dialogFilters.last(), QString("QLSetup files (*.qls);;All files (*.*)"));
+        QCOMPARE(f.desktop.dialogTitles.last(), QString("Save As"));
 
         // The next dialog starts in the last document's folder.
         f.ClickMenu("mnuFile", "actSaveAs");
@@ -702,6 +703,7 @@ private slots:
 
         f.desktop.saveFileNames << Path("out.txt");
         f.Entry("actExport")->trigger();
+        QCOMPARE(f.desktop.dialogTitles.last(), QString("Export Program"));
         QCOMPARE(ReadAll(Path("out.txt")), QByteArray("{KEY1}\r\n\r\n// end\r\n"));
         QVERIFY(f.desktop.errors.isEmpty());
     }
