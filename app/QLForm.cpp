@@ -39,7 +39,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScopeGuard>
+#include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
+#include <QWindow>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -92,8 +95,14 @@ void TQLForm::FormCreate()
     setWindowTitle(AppInfo::Title + QStringLiteral("  ") + AppInfo::VersionText);
     m_client->setObjectName(QStringLiteral("ClientArea"));
     m_client->setFixedSize(ClientWidth, ClientHeight);
-    setCentralWidget(m_client);
-    setFixedSize(sizeHint());
+    // Scrolls only when the window had to be made smaller than the client area.
+    m_clientScroll = new QScrollArea(this);
+    m_clientScroll->setObjectName(QStringLiteral("ClientScroll"));
+    m_clientScroll->setFrameShape(QFrame::NoFrame);
+    m_clientScroll->setFocusPolicy(Qt::NoFocus); // Tab goes through; it scrolls to the focus
+    m_clientScroll->setWidget(m_client);
+    setCentralWidget(m_clientScroll);
+    setFixedSize(FullSize());
     m_currentSlot = 20;
     m_refreshing = false;
     ConnectActions();
@@ -203,14 +212,33 @@ void TQLForm::FormShow()
     for (const QScreen *screen : QGuiApplication::screens())
         screens << screen->availableGeometry();
     // The client area's position, as FormDestroy stores it.
-    if (const auto position = WindowPlacement::RestoredPosition(m_settings.Left, m_settings.Top,
-                                                                geometry(), screens))
-        setGeometry(QRect(*position, size()));
+    const QRect full(geometry().topLeft(), FullSize());
+    const WindowPlacement::Placement placement = WindowPlacement::Place(
+        m_settings.Left, m_settings.Top, full, screens, FrameRoom());
+    setFixedSize(placement.geometry.size());
+    // Without a stored position that fits, the desktop places the window.
+    if (placement.geometry.topLeft() != full.topLeft())
+        setGeometry(placement.geometry);
     if (!m_settings.LastFile.isEmpty())
         ShowLastDocEntry(m_settings.LastFile);
     m_settings.CommPortNo = 0;
     m_regions.cmboItems->setCurrentIndex(0);
     actNewExecute();
+}
+
+QSize TQLForm::FullSize() const
+{
+    return {ClientWidth, ClientHeight + menuBar()->sizeHint().height()};
+}
+
+QMargins TQLForm::FrameRoom() const
+{
+    // Frameless platforms (offscreen, a bare X server) report no frame.
+    if (windowHandle() && !windowHandle()->frameMargins().isNull())
+        return windowHandle()->frameMargins();
+    return QGuiApplication::platformName() == QLatin1String("offscreen")
+               ? QMargins()
+               : QMargins(0, WindowPlacement::TitleBarHeight, 0, 0);
 }
 
 void TQLForm::closeEvent(QCloseEvent *event)

@@ -13,6 +13,8 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QFile>
 #include <QFrame>
 #include <QGroupBox>
@@ -564,6 +566,19 @@ private slots:
         QCOMPARE(position == stored, restored);
         const QRect screen = f.form->screen()->availableGeometry();
         QVERIFY(screen.contains(f.form->frameGeometry().topLeft()));
+    }
+
+    // Where the window fits the screen, the whole client area shows and
+    // nothing scrolls.
+    void clientAreaWholeWhereTheWindowFits()
+    {
+        auto *scroll = f.form->findChild<QScrollArea *>("ClientScroll");
+        QVERIFY(scroll);
+        QCOMPARE(scroll->viewport()->size(), QSize(TQLForm::ClientWidth, TQLForm::ClientHeight));
+        QVERIFY(!scroll->horizontalScrollBar()->isVisible());
+        QVERIFY(!scroll->verticalScrollBar()->isVisible());
+        QCOMPARE(f.Control<QWidget>("ClientArea")->size(),
+                 QSize(TQLForm::ClientWidth, TQLForm::ClientHeight));
     }
 
     // Scrolling over the model tabs, the model list or the enclosure list
