@@ -42,6 +42,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 #include <QWindow>
 #include <QTabBar>
 #include <QTabWidget>
@@ -214,7 +215,8 @@ void TQLForm::FormShow()
     // The client area's position, as FormDestroy stores it.
     const QRect full(geometry().topLeft(), FullSize());
     const WindowPlacement::Placement placement = WindowPlacement::Place(
-        m_settings.Left, m_settings.Top, full, screens, FrameRoom());
+        m_settings.Left, m_settings.Top, full, screens, FrameRoom(),
+        style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     setFixedSize(placement.geometry.size());
     // Without a stored position that fits, the desktop places the window.
     if (placement.geometry.topLeft() != full.topLeft())

@@ -33,7 +33,7 @@ std::optional<QPoint> RestoredPosition(std::optional<int> left, std::optional<in
 }
 
 Placement Place(std::optional<int> left, std::optional<int> top, const QRect &current,
-                const QList<QRect> &screens, const QMargins &frame)
+                const QList<QRect> &screens, const QMargins &frame, int scrollBar)
 {
     const QPoint position =
         RestoredPosition(left, top, current, screens).value_or(current.topLeft());
@@ -51,7 +51,15 @@ Placement Place(std::optional<int> left, std::optional<int> top, const QRect &cu
 
     // Shrunk to the area, and moved into it as far as needed.
     const QRect room = area.marginsRemoved(frame);
-    const QSize size = current.size().boundedTo(room.size());
+    QSize wanted = current.size();
+    const bool tall = wanted.height() > room.height();
+    const bool wide =
+        wanted.width() > room.width() || (tall && wanted.width() + scrollBar > room.width());
+    if (tall)
+        wanted.rwidth() += scrollBar;
+    if (wide)
+        wanted.rheight() += scrollBar;
+    const QSize size = wanted.boundedTo(room.size());
     const auto into = [](int at, int first, int last) {
         return std::clamp(at, first, std::max(first, last));
     };

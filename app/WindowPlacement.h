@@ -31,10 +31,11 @@ struct Placement
 // `current` is the window at its full size, `frame` the room its frame
 // takes around it, `screens` the screens' available areas. A window whose
 // frame fits the area of its screen opens at the restored position (else
-// where it is). One that does not fit opens inside that area, shrunk to it.
-// Its screen is the one under the title bar at the restored (else current)
-// position, or the first.
+// where it is). One that does not fit opens inside that area, shrunk to it;
+// where there is room it grows by `scrollBar` for the scroll bar across the
+// other way. Its screen is the one under the title bar at the restored
+// (else current) position, or the first.
 Placement Place(std::optional<int> left, std::optional<int> top, const QRect &current,
-                const QList<QRect> &screens, const QMargins &frame);
+                const QList<QRect> &screens, const QMargins &frame, int scrollBar);
 
 } // namespace WindowPlacement

@@ -6,6 +6,7 @@ namespace {
 // The main window showing its whole client area, without the frame.
 const QSize FullWindow(792, 589);
 const QMargins Frame(0, WindowPlacement::TitleBarHeight, 0, 0);
+constexpr int ScrollBar = 16;
 
 // A screen of `width` x `height` pixels at `scale`, in the window's pixels.
 QRect Screen(int width, int height, double scale, int left = 0)
@@ -21,7 +22,8 @@ class TestPlacement : public QObject
 
 private slots:
     // Where it fits, the window opens as before; where it does not, inside
-    // the screen's area, shrunk to it, and its client area scrolls.
+    // the screen's area, shrunk to it, and its client area scrolls; there
+    // is room for a scroll bar where only one is needed.
     void placement_data()
     {
         QTest::addColumn<QList<QRect>>("screens");
@@ -32,13 +34,15 @@ private slots:
         QTest::newRow("1366x768 at 100%") << QList{Screen(1366, 768, 1)} << stored
                                           << QRect(stored, FullWindow) << false;
         QTest::newRow("1366x768 at 150%") << QList{Screen(1366, 768, 1.5)} << stored
-                                          << QRect(60, 30, 792, 482) << true;
+                                          << QRect(60, 30, 808, 482) << true;
         QTest::newRow("1366x768 at 200%") << QList{Screen(1366, 768, 2)} << stored
                                           << QRect(0, 30, 683, 354) << true;
         QTest::newRow("1920x1080 at 150%") << QList{Screen(1920, 1080, 1.5)} << stored
                                            << QRect(stored, FullWindow) << false;
         QTest::newRow("1920x1080 at 200%") << QList{Screen(1920, 1080, 2)} << stored
-                                           << QRect(60, 30, 792, 510) << true;
+                                           << QRect(60, 30, 808, 510) << true;
+        QTest::newRow("upright 1080x1920 at 150%") << QList{Screen(1080, 1920, 1.5)} << stored
+                                                   << QRect(0, 50, 720, 605) << true;
         QTest::newRow("1400x1000 at 200%, stored far right")
             << QList{Screen(1400, 1000, 2)} << QPoint(608, 436) << QRect(0, 30, 700, 470) << true;
         QTest::newRow("nothing stored, fits") << QList{Screen(1366, 768, 1)} << QPoint(-1, -1)
@@ -58,7 +62,7 @@ private slots:
         };
         const WindowPlacement::Placement placed =
             WindowPlacement::Place(coordinate(stored.x()), coordinate(stored.y()),
-                                   QRect(QPoint(0, 0), FullWindow), screens, Frame);
+                                   QRect(QPoint(0, 0), FullWindow), screens, Frame, ScrollBar);
         QTEST(placed.geometry, "window");
         QTEST(placed.scrolling, "scrolling");
     }
