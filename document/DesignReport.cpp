@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -296,19 +297,33 @@ private:
 
     int LineHeight() const { return m_metrics.height(); }
 
+    // Words wrap; a word wider than the room breaks anywhere rather than
+    // run past it.
+    int Flags(const QString &text, int width) const
+    {
+        static const QRegularExpression blanks(QStringLiteral("\\s+"));
+        for (const QString &word : text.split(blanks, Qt::SkipEmptyParts))
+            if (m_metrics.horizontalAdvance(word) > width)
+                return TextFlags | Qt::TextWrapAnywhere;
+        return TextFlags;
+    }
+
     int TextHeight(const QString &text, int right = -1) const
     {
         if (text.isEmpty())
             return LineHeight();
-        return m_metrics.boundingRect(TextRect(right), TextFlags, text).height();
+        const QRect rect = TextRect(right);
+        return m_metrics.boundingRect(rect, Flags(text, rect.width()), text).height();
     }
 
     // Draws at the cursor; returns the height taken (an empty text is an
     // empty line). Measured the same way whether drawing or counting pages.
     int DrawText(const QString &text, int right = -1)
     {
-        if (Drawing() && !text.isEmpty())
-            m_painter.drawText(TextRect(right), TextFlags, text);
+        if (Drawing() && !text.isEmpty()) {
+            const QRect rect = TextRect(right);
+            m_painter.drawText(rect, Flags(text, rect.width()), text);
+        }
         return TextHeight(text, right);
     }
 
@@ -317,7 +332,7 @@ private:
     {
         QTextLayout layout(text, m_font, &m_device);
         QTextOption option;
-        option.setWrapMode(QTextOption::WordWrap);
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
         layout.setTextOption(option);
         QStringList lines;
         layout.beginLayout();
