@@ -33,7 +33,8 @@ TQlsDoc FullDesign()
             doc.PlaceCard(slot--, line);
     }
     doc.SetInfoField(TQlsDoc::COMPANY, QStringLiteral("Northbridge Broadcast System Integration"));
-    doc.SetInfoField(TQlsDoc::COMMENT, QStringLiteral("Studio B rack, second bay.\r\nPower from UPS 2."));
+    doc.SetInfoField(TQlsDoc::COMMENT,
+                     QStringLiteral("Studio B rack, second bay.\r\nPower from UPS 2."));
     QStringList program;
     for (int i = 1; i <= ProgramLines; ++i)
         program << QStringLiteral("{K%1}[ON%1C%2]").arg(i).arg(i % 20 + 1);
@@ -65,7 +66,8 @@ int main(int argc, char *argv[])
         {"report-hires.pdf", "both pictures", true},
     };
     for (const auto &run : runs) {
-        pageSetup.findChild<QCheckBox *>(QStringLiteral("chkHires"))->setChecked(run.highResolution);
+        auto *highResolution = pageSetup.findChild<QCheckBox *>(QStringLiteral("chkHires"));
+        highResolution->setChecked(run.highResolution);
         const QString path = QDir(folder).filePath(QLatin1String(run.file));
         const int pages = report.WritePdf(design, path);
         const double kb = QFileInfo(path).size() / 1024.0;

@@ -71,7 +71,8 @@ void ReportPrinting::Preview(const TQlsDoc &doc)
 void ReportPrinting::ExportPdf(const TQlsDoc &doc, const QString &lastFile)
 {
     const QString design = doc.InfoField(TQlsDoc::FILENAME);
-    const QString name = design.isEmpty() ? QString() : doc.DocumentTitle() + QStringLiteral(".pdf");
+    const QString name =
+        design.isEmpty() ? QString() : doc.DocumentTitle() + QStringLiteral(".pdf");
     const QString path = FileDialogs(m_desktop).ChooseSavePath(
         ExportTitle, design.isEmpty() ? lastFile : design, PdfFilter, QStringLiteral("pdf"), name);
     if (path.isEmpty())

@@ -133,10 +133,12 @@ private:
         double bottomLimit = m_printable.bottom() + 1.0;
         if (m_setup.pageFooter)
             bottomLimit -= FooterBand();
-        const double left = std::max(margins[ReportSetup::Left] * perInchX, double(m_printable.left()));
+        const double left =
+            std::max(margins[ReportSetup::Left] * perInchX, double(m_printable.left()));
         const double right = std::min(paper.width() - margins[ReportSetup::Right] * perInchX,
                                       m_printable.right() + 1.0);
-        const double top = std::max(margins[ReportSetup::Top] * perInchY, double(m_printable.top()));
+        const double top =
+            std::max(margins[ReportSetup::Top] * perInchY, double(m_printable.top()));
         const double bottom = std::min(paper.height() - margins[ReportSetup::Bottom] * perInchY,
                                        bottomLimit);
         // Inside the printable area, so the pixels cannot overflow.
@@ -381,5 +383,6 @@ int PrintReport(QPagedPaintDevice &device, const TQlsDoc &doc, const ReportSetup
 
 int PrintReport(QPagedPaintDevice &device, const TQlsDoc &doc, const ReportSetup &setup)
 {
-    return PrintReport(device, doc, setup, ReportFooter::For(doc), &EnclosurePicture::RenderPicture);
+    return PrintReport(device, doc, setup, ReportFooter::For(doc),
+                       &EnclosurePicture::RenderPicture);
 }

@@ -59,7 +59,8 @@ Rendered Render(const TQlsDoc &doc, const ReportSetup &setup, double unprintable
                                       QPageLayout::Point, ring));
 
     Rendered rendered;
-    rendered.printedPages = PrintReport(printer, doc, setup, Footer, &EnclosurePicture::RenderPicture);
+    rendered.printedPages =
+        PrintReport(printer, doc, setup, Footer, &EnclosurePicture::RenderPicture);
     for (QString page : Run("pdftotext", {"-layout", pdf, "-"}).split(u'\f')) {
         QStringList lines;
         for (const QString &line : page.split(u'\n'))
@@ -276,8 +277,8 @@ private slots:
         const Rendered report = Render(*doc, setup, unprintable);
 
         QVERIFY(report.pages.size() > 1);
-        const QRectF printable = QRectF(QPointF(0, 0), report.pageSize)
-                                     .marginsRemoved({unprintable, unprintable, unprintable, unprintable});
+        const QMarginsF ring(unprintable, unprintable, unprintable, unprintable);
+        const QRectF printable = QRectF(QPointF(0, 0), report.pageSize).marginsRemoved(ring);
         QMap<int, double> footerTop;
         for (const Word &word : report.words)
             if (word.text == "plant.qls")
@@ -347,7 +348,8 @@ private slots:
         QCOMPARE(int(without.pages.size()), pages);
         for (int page = 0; page < pages; ++page) {
             const QStringList lines = withFooter.Lines(page);
-            const QString footer = QString("plant.qls 2026-03-04 Page %1 of %2").arg(page + 1).arg(pages);
+            const QString footer =
+                QString("plant.qls 2026-03-04 Page %1 of %2").arg(page + 1).arg(pages);
             QVERIFY2(lines.contains(footer), qPrintable(withFooter.pages[page]));
             QVERIFY(!without.pages[page].contains("Page"));
         }
