@@ -27,8 +27,10 @@ public:
     // Standard file dialogs; an empty result means the user cancelled.
     // `filter` uses Qt's form, e.g. "QLSetup files (*.qls);;All files (*.*)".
     virtual QString OpenFileName(const QString &folder, const QString &filter) = 0;
-    virtual QString SaveFileName(const QString &folder, const QString &filter,
-                                 const QString &defaultSuffix) = 0;
+    // The save dialog, titled `title`, starts at `start`: a folder, or a
+    // folder and a file name to preset.
+    virtual QString SaveFileName(const QString &title, const QString &start,
+                                 const QString &filter, const QString &defaultSuffix) = 0;
     // Font dialog preset to `font`; false when cancelled.
     virtual bool ChooseFont(QFont &font) = 0;
     // Print dialog for `printer`; false when cancelled.

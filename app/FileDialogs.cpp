@@ -3,6 +3,7 @@
 #include "app/Desktop.h"
 #include "app/FileFilter.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 const QString FileDialogs::DocumentFilter = QStringLiteral("QLSetup files|*.qls|All files|*.*");
@@ -13,12 +14,17 @@ QString FileDialogs::ChooseOpenPath(const QString &lastFile, const QString &pipe
     return m_desktop.OpenFileName(StartFolder(lastFile), QtFileFilter(pipeFilter));
 }
 
-QString FileDialogs::ChooseSavePath(const QString &lastFile, const QString &pipeFilter,
-                                    const QString &defaultSuffix) const
+QString FileDialogs::ChooseSavePath(const QString &title, const QString &nearFile,
+                                    const QString &pipeFilter, const QString &defaultSuffix,
+                                    const QString &presetName) const
 {
+    const QString folder = StartFolder(nearFile);
+    const QString start = presetName.isEmpty() || folder.isEmpty()
+                              ? folder
+                              : QDir(folder).filePath(presetName);
     for (;;) {
-        const QString path = m_desktop.SaveFileName(StartFolder(lastFile),
-                                                    QtFileFilter(pipeFilter), defaultSuffix);
+        const QString path =
+            m_desktop.SaveFileName(title, start, QtFileFilter(pipeFilter), defaultSuffix);
         if (path.isEmpty() || !QFileInfo::exists(path) || m_desktop.AskYesNo(ReplaceQuestion(path)))
             return path;
     }

@@ -16,10 +16,13 @@ public:
 
     // Chosen file, or empty when cancelled.
     QString ChooseOpenPath(const QString &lastFile, const QString &pipeFilter) const;
-    // Chosen file, or empty when cancelled. An existing file is replaced only
-    // after the user confirmed it; declining returns to the dialog.
-    QString ChooseSavePath(const QString &lastFile, const QString &pipeFilter,
-                           const QString &defaultSuffix) const;
+    // Chosen file, or empty when cancelled. The dialog, titled `title`,
+    // starts in the folder of `nearFile` with `presetName` (when given) as
+    // the file name. An existing file is replaced only after the user
+    // confirmed it; declining returns to the dialog.
+    QString ChooseSavePath(const QString &title, const QString &nearFile,
+                           const QString &pipeFilter, const QString &defaultSuffix,
+                           const QString &presetName = QString()) const;
 
     // "<name> already exists.\nDo you want to replace it?"
     static QString ReplaceQuestion(const QString &path);

@@ -34,6 +34,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -41,7 +42,11 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScopeGuard>
+#include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+#include <QWindow>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -70,7 +75,9 @@ TQLForm::TQLForm(Desktop &desktop, QWidget *parent)
       m_formAbout(new TFormAbout(desktop, this)),
       m_formInfo(new TFormInfo(this)),
       m_formPageSetup(new TFormPageSetup(this)),
-      m_report(std::make_unique<ReportPrinting>(desktop, *m_formPageSetup, this)),
+      m_report(std::make_unique<ReportPrinting>(
+          desktop, *m_formPageSetup, this,
+          [this](const QString &line) { m_exchange->TerminalNotice(line); })),
       m_exchange(std::make_unique<UnitExchange>(desktop, [this] { return CommandAddressingNow(); },
                                                 m_regions.grpTerminal, m_regions.GroupBox64))
 {
@@ -92,8 +99,14 @@ void TQLForm::FormCreate()
     setWindowTitle(AppInfo::Title + QStringLiteral("  ") + AppInfo::VersionText);
     m_client->setObjectName(QStringLiteral("ClientArea"));
     m_client->setFixedSize(ClientWidth, ClientHeight);
-    setCentralWidget(m_client);
-    setFixedSize(sizeHint());
+    // Scrolls only when the window had to be made smaller than the client area.
+    m_clientScroll = new QScrollArea(this);
+    m_clientScroll->setObjectName(QStringLiteral("ClientScroll"));
+    m_clientScroll->setFrameShape(QFrame::NoFrame);
+    m_clientScroll->setFocusPolicy(Qt::NoFocus); // Tab goes through; it scrolls to the focus
+    m_clientScroll->setWidget(m_client);
+    setCentralWidget(m_clientScroll);
+    setFixedSize(FullSize());
     m_currentSlot = 20;
     m_refreshing = false;
     ConnectActions();
@@ -205,14 +218,34 @@ void TQLForm::FormShow()
     for (const QScreen *screen : QGuiApplication::screens())
         screens << screen->availableGeometry();
     // The client area's position, as FormDestroy stores it.
-    if (const auto position = WindowPlacement::RestoredPosition(m_settings.Left, m_settings.Top,
-                                                                geometry(), screens))
-        setGeometry(QRect(*position, size()));
+    const QRect full(geometry().topLeft(), FullSize());
+    const WindowPlacement::Placement placement = WindowPlacement::Place(
+        m_settings.Left, m_settings.Top, full, screens, FrameRoom(),
+        style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    setFixedSize(placement.geometry.size());
+    // Without a stored position that fits, the desktop places the window.
+    if (placement.geometry.topLeft() != full.topLeft())
+        setGeometry(placement.geometry);
     if (!m_settings.LastFile.isEmpty())
         ShowLastDocEntry(m_settings.LastFile);
     m_settings.CommPortNo = 0;
     m_regions.cmboItems->setCurrentIndex(0);
     actNewExecute();
+}
+
+QSize TQLForm::FullSize() const
+{
+    return {ClientWidth, ClientHeight + menuBar()->sizeHint().height()};
+}
+
+QMargins TQLForm::FrameRoom() const
+{
+    // Frameless platforms (offscreen, a bare X server) report no frame.
+    if (windowHandle() && !windowHandle()->frameMargins().isNull())
+        return windowHandle()->frameMargins();
+    return QGuiApplication::platformName() == QLatin1String("offscreen")
+               ? QMargins()
+               : QMargins(0, WindowPlacement::TitleBarHeight, 0, 0);
 }
 
 void TQLForm::closeEvent(QCloseEvent *event)
@@ -394,7 +427,8 @@ bool TQLForm::SaveDocument()
 bool TQLForm::SaveDocumentAs()
 {
     const QString path =
-        m_files.ChooseSavePath(m_settings.LastFile, FileDialogs::DocumentFilter, QStringLiteral("qls"));
+        m_files.ChooseSavePath(QStringLiteral("Save As"), m_settings.LastFile,
+                               FileDialogs::DocumentFilter, QStringLiteral("qls"));
     if (path.isEmpty())
         return false;
     try {
@@ -475,13 +509,16 @@ void TQLForm::actExportPartsExecute()
     if (!m_doc)
         return;
     const QString design = m_doc->InfoField(TQlsDoc::FILENAME);
-    const QString path = m_files.ChooseSavePath(design.isEmpty() ? m_settings.LastFile : design,
-                                                QStringLiteral("CSV files|*.csv|All files|*.*"),
-                                                QStringLiteral("csv"));
+    const QString name =
+        design.isEmpty() ? QString() : m_doc->DocumentTitle() + QStringLiteral("-parts.csv");
+    const QString path = m_files.ChooseSavePath(
+        QStringLiteral("Export Parts List"), design.isEmpty() ? m_settings.LastFile : design,
+        QStringLiteral("CSV files|*.csv|All files|*.*"), QStringLiteral("csv"), name);
     if (path.isEmpty())
         return;
     try {
         TextFile::WriteAtomically(path, PartsList::Csv(*m_doc));
+        m_exchange->TerminalNotice(QStringLiteral("Parts list exported to %1.").arg(QDir::toNativeSeparators(path)));
     } catch (const QlError &error) {
         m_desktop.ShowError(error.message());
     }
@@ -502,7 +539,8 @@ void TQLForm::actImportExecute()
 void TQLForm::actExportExecute()
 {
     const QString path =
-        m_files.ChooseSavePath(m_settings.LastFile, FileDialogs::TextFilter, QStringLiteral("txt"));
+        m_files.ChooseSavePath(QStringLiteral("Export Program"), m_settings.LastFile,
+                               FileDialogs::TextFilter, QStringLiteral("txt"));
     if (path.isEmpty())
         return;
     try {

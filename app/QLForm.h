@@ -14,6 +14,7 @@
 #include <memory>
 
 class Desktop;
+class QScrollArea;
 class ReportPrinting;
 class TFormAbout;
 class TFormInfo;
@@ -112,6 +113,10 @@ protected:
 private:
     void FormCreate();
     void FormShow();
+    // The window showing the whole client area, without its frame.
+    QSize FullSize() const;
+    // The room the window's frame takes (a title bar assumed until known).
+    QMargins FrameRoom() const;
     bool FormCloseQuery();
     void FormDestroy();
     void ConnectActions();
@@ -131,6 +136,7 @@ private:
 
     Desktop &m_desktop;
     QWidget *m_client;
+    QScrollArea *m_clientScroll = nullptr;
     FormRegions m_regions;
     MainMenus m_menus;
     FileDialogs m_files;

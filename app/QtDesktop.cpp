@@ -65,10 +65,10 @@ QString QtDesktop::OpenFileName(const QString &folder, const QString &filter)
     return QFileDialog::getOpenFileName(dialogParent(), QString(), folder, filter);
 }
 
-QString QtDesktop::SaveFileName(const QString &folder, const QString &filter,
-                                const QString &defaultSuffix)
+QString QtDesktop::SaveFileName(const QString &title, const QString &start,
+                                const QString &filter, const QString &defaultSuffix)
 {
-    QFileDialog dialog(dialogParent(), QString(), folder, filter);
+    QFileDialog dialog(dialogParent(), title, start, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(defaultSuffix);

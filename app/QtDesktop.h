@@ -15,7 +15,7 @@ public:
 
     // The dialogs do not ask before overwriting: FileDialogs does that.
     QString OpenFileName(const QString &folder, const QString &filter) override;
-    QString SaveFileName(const QString &folder, const QString &filter,
+    QString SaveFileName(const QString &title, const QString &start, const QString &filter,
                          const QString &defaultSuffix) override;
     bool ChooseFont(QFont &font) override;
     bool ChoosePrinter(QPrinter &printer) override;

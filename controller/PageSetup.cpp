@@ -97,6 +97,11 @@ QWidget *TFormPageSetup::CreateOptions()
         column->addWidget(option);
         m_options[i] = option;
     }
+    // Not a section of the report: it does not count for "Ok".
+    m_footer = new QCheckBox(QStringLiteral("Page numbers and date"), box);
+    m_footer->setObjectName(QStringLiteral("chkFooter"));
+    m_footer->setChecked(true);
+    column->addWidget(m_footer);
     return box;
 }
 
@@ -173,6 +178,7 @@ ReportSetup TFormPageSetup::Choices() const
     setup.programCode = PrintOption(2);
     setup.lowResolutionPicture = PrintOption(3);
     setup.highResolutionPicture = PrintOption(4);
+    setup.pageFooter = m_footer->isChecked();
     for (int i = 0; i < int(setup.margins.size()); ++i)
         setup.margins[i] = Margin(i);
     return setup;

@@ -48,6 +48,7 @@ private:
 
     std::array<QCheckBox *, 4> m_options{};  // chkInfo, chkCode, chkLores, chkHires
     std::array<QLineEdit *, 4> m_margins{};  // txtLeft, txtRight, txtTop, txtBottom
+    QCheckBox *m_footer = nullptr;           // chkFooter "Page numbers and date"
     QRadioButton *m_portrait = nullptr;
     QRadioButton *m_landscape = nullptr;
     QLabel *m_orient = nullptr;

@@ -9,12 +9,14 @@
 #include "document/DesignReport.h"
 #include "document/QlsDoc.h"
 
+#include <QDir>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSaveFile>
 
 const QString ReportPrinting::PdfFilter = QStringLiteral("PDF files|*.pdf|All files|*.*");
+const QString ReportPrinting::ExportTitle = QStringLiteral("Export Report as PDF");
 
 namespace {
 
@@ -29,9 +31,18 @@ QString ReportTitle(const TQlsDoc &doc)
 
 } // namespace
 
-ReportPrinting::ReportPrinting(Desktop &desktop, const TFormPageSetup &pageSetup, QWidget *window)
-    : m_desktop(desktop), m_pageSetup(pageSetup), m_window(window)
+ReportPrinting::ReportPrinting(Desktop &desktop, const TFormPageSetup &pageSetup, QWidget *window,
+                               Notice notice)
+    : m_desktop(desktop), m_pageSetup(pageSetup), m_window(window), m_notice(std::move(notice))
 {
+}
+
+QString ReportPrinting::ExportNotice(const QString &path, int pages)
+{
+    return QStringLiteral("Report exported to %1 (%2 %3).")
+        .arg(QDir::toNativeSeparators(path))
+        .arg(pages)
+        .arg(QLatin1String(pages == 1 ? "page" : "pages"));
 }
 
 void ReportPrinting::Print(const TQlsDoc &doc)
@@ -60,18 +71,21 @@ void ReportPrinting::Preview(const TQlsDoc &doc)
 void ReportPrinting::ExportPdf(const TQlsDoc &doc, const QString &lastFile)
 {
     const QString design = doc.InfoField(TQlsDoc::FILENAME);
-    const QString path = FileDialogs(m_desktop).ChooseSavePath(design.isEmpty() ? lastFile : design,
-                                                               PdfFilter, QStringLiteral("pdf"));
+    const QString name =
+        design.isEmpty() ? QString() : doc.DocumentTitle() + QStringLiteral(".pdf");
+    const QString path = FileDialogs(m_desktop).ChooseSavePath(
+        ExportTitle, design.isEmpty() ? lastFile : design, PdfFilter, QStringLiteral("pdf"), name);
     if (path.isEmpty())
         return;
-    ReportErrors(m_desktop, [&] { WritePdf(doc, path); });
+    ReportErrors(m_desktop, [&] { m_notice(ExportNotice(path, WritePdf(doc, path))); });
 }
 
-void ReportPrinting::WritePdf(const TQlsDoc &doc, const QString &path) const
+int ReportPrinting::WritePdf(const TQlsDoc &doc, const QString &path) const
 {
     const auto failed = [&path](const QString &reason) {
         return QlError(QStringLiteral("The report could not be saved as \"%1\": %2").arg(path, reason));
     };
+    int pages = 0;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw failed(file.errorString());
@@ -81,10 +95,11 @@ void ReportPrinting::WritePdf(const TQlsDoc &doc, const QString &path) const
         pdf.setPageLayout(QPrinter(QPrinter::HighResolution).pageLayout());
         pdf.setTitle(ReportTitle(doc));
         pdf.setCreator(AppInfo::Title);
-        PrintReport(pdf, doc, m_pageSetup.Choices());
+        pages = PrintReport(pdf, doc, m_pageSetup.Choices());
     } catch (const QlError &error) {
         throw failed(error.message());
     }
     if (!file.commit())
         throw failed(file.errorString());
+    return pages;
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class Desktop;
 class QWidget;
 class TFormPageSetup;
@@ -12,24 +14,35 @@ class TQlsDoc;
 class ReportPrinting
 {
 public:
-    ReportPrinting(Desktop &desktop, const TFormPageSetup &pageSetup, QWidget *window);
+    // `notice` writes a line of the program's own into the terminal.
+    using Notice = std::function<void(const QString &line)>;
+
+    ReportPrinting(Desktop &desktop, const TFormPageSetup &pageSetup, QWidget *window,
+                   Notice notice);
 
     // The system print dialog, then the report on the chosen printer.
     void Print(const TQlsDoc &doc);
     // The print preview of the report.
     void Preview(const TQlsDoc &doc);
-    // The report as a PDF file chosen in a save dialog starting at the
-    // design's folder (or that of `lastFile`).
+    // The report as a PDF file chosen in the save dialog "Export Report as
+    // PDF", preset to the design's name with ".pdf" in the design's folder
+    // (or the folder of `lastFile` for a design never saved); a notice in
+    // the terminal names the file and its pages.
     void ExportPdf(const TQlsDoc &doc, const QString &lastFile);
 
     // Writes the report into `path` in one step: a failed export leaves no
-    // file (and an existing one whole). Throws QlError saying why.
-    void WritePdf(const TQlsDoc &doc, const QString &path) const;
+    // file (and an existing one whole). Returns the page count; throws
+    // QlError saying why.
+    int WritePdf(const TQlsDoc &doc, const QString &path) const;
 
-    static const QString PdfFilter; // "PDF files|*.pdf|All files|*.*"
+    static const QString PdfFilter;   // "PDF files|*.pdf|All files|*.*"
+    static const QString ExportTitle; // "Export Report as PDF"
+    // "Report exported to <path> (<n> pages)."
+    static QString ExportNotice(const QString &path, int pages);
 
 private:
     Desktop &m_desktop;
     const TFormPageSetup &m_pageSetup;
     QWidget *m_window;
+    Notice m_notice;
 };

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QDate>
 #include <QImage>
+#include <QString>
 
 #include <array>
 #include <functional>
@@ -18,7 +20,20 @@ struct ReportSetup
     bool programCode = true;
     bool lowResolutionPicture = true;
     bool highResolutionPicture = false;
-    std::array<double, 4> margins{}; // inches, indexed by Margin
+    bool pageFooter = true; // file name, print date and "Page n of m" below the frame
+    // Inches from the paper's edge, indexed by Margin; the printer's
+    // unprintable area is kept free whatever they say.
+    std::array<double, 4> margins{};
+};
+
+// What the page footer names.
+struct ReportFooter
+{
+    QString fileName; // the design's file name without folder
+    QDate printed;
+
+    // The document's file name ("Untitled" before it was saved) and today.
+    static ReportFooter For(const TQlsDoc &doc);
 };
 
 // The design's picture for the report: EnclosurePicture::RenderPicture.
@@ -27,11 +42,13 @@ using ReportPicture = std::function<QImage(const TQlsDoc &doc, bool highResoluti
 // Prints the design report onto a paged device (a printer, a PDF): on every
 // page a header with the customer fields, the comments beside them and a
 // rule; then the card and group lists, the program lines and the enclosure
-// pictures as `setup` chooses. Text that does not fit above the bottom of the
-// frame starts a new page. Throws QlError when the device cannot print, when
-// the margins leave no room, and when a picture cannot be composed (the pages
-// so far stay printed).
-void PrintReport(QPagedPaintDevice &device, const TQlsDoc &doc, const ReportSetup &setup,
-                 const ReportPicture &picture);
-// The same with the design's own enclosure pictures.
-void PrintReport(QPagedPaintDevice &device, const TQlsDoc &doc, const ReportSetup &setup);
+// pictures as `setup` chooses; below the frame of each page the footer.
+// Text that does not fit above the bottom of the frame starts a new page.
+// The device's page margins become the printer's minimum margins. Throws
+// QlError when the device cannot print, when the margins leave no room, and
+// when a picture cannot be composed (the pages so far stay printed).
+// Returns the number of pages printed.
+int PrintReport(QPagedPaintDevice &device, const TQlsDoc &doc, const ReportSetup &setup,
+                const ReportFooter &footer, const ReportPicture &picture);
+// The same with ReportFooter::For(doc) and the design's own enclosure pictures.
+int PrintReport(QPagedPaintDevice &device, const TQlsDoc &doc, const ReportSetup &setup);

@@ -2,6 +2,7 @@
 
 #include "app/AppInfo.h"
 #include "app/FileDialogs.h"
+#include "command/UnitExchange.h"
 #include "document/CardCatalog.h"
 #include "document/QlsDoc.h"
 #include "support/TestMain.h"
@@ -14,6 +15,8 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QFile>
 #include <QFrame>
 #include <QGroupBox>
@@ -330,6 +333,7 @@ private slots:
         QCOMPARE(f.Entry("actLastDoc")->text(), QString("Open plant.qls"));
         QCOMPARE(f.form->Settings().LastFile, Path("plant.qls"));
         QCOMPARE(f.desktop.dialogFilters.last(), QString("QLSetup files (*.qls);;All files (*.*)"));
+        QCOMPARE(f.desktop.dialogTitles.last(), QString("Save As"));
 
         // The next dialog starts in the last document's folder.
         f.ClickMenu("mnuFile", "actSaveAs");
@@ -579,6 +583,19 @@ private slots:
         QVERIFY(screen.contains(f.form->frameGeometry().topLeft()));
     }
 
+    // Where the window fits the screen, the whole client area shows and
+    // nothing scrolls.
+    void clientAreaWholeWhereTheWindowFits()
+    {
+        auto *scroll = f.form->findChild<QScrollArea *>("ClientScroll");
+        QVERIFY(scroll);
+        QCOMPARE(scroll->viewport()->size(), QSize(TQLForm::ClientWidth, TQLForm::ClientHeight));
+        QVERIFY(!scroll->horizontalScrollBar()->isVisible());
+        QVERIFY(!scroll->verticalScrollBar()->isVisible());
+        QCOMPARE(f.Control<QWidget>("ClientArea")->size(),
+                 QSize(TQLForm::ClientWidth, TQLForm::ClientHeight));
+    }
+
     // Scrolling over the model tabs, the model list or the enclosure list
     // changes nothing; the lists take the wheel once they have the focus.
     void wheelChangesTheDesignOnlyWithFocus()
@@ -710,6 +727,8 @@ private slots:
         f.form->OpenAtStart(QStringLiteral(QL_TEST_DATA "/plant.qls"));
         f.desktop.saveFileNames << Path("missing/parts.csv") << Path("parts.csv");
         f.ClickMenu("mnuFile", "actExportParts");
+        QCOMPARE(f.desktop.dialogTitles.last(), QString("Export Parts List"));
+        QCOMPARE(f.desktop.dialogFolders.last(), QString(QL_TEST_DATA "/plant-parts.csv"));
         QCOMPARE(f.desktop.dialogFilters.last(), QString("CSV files (*.csv);;All files (*.*)"));
         QCOMPARE(f.desktop.errors.size(), 1);
         QVERIFY(f.desktop.errors.first().startsWith(
@@ -717,6 +736,10 @@ private slots:
         f.ClickMenu("mnuFile", "actExportParts");
         QCOMPARE(ReadAll(Path("parts.csv")), ReadAll(QL_TEST_DATA "/plant-parts.csv"));
         QCOMPARE(f.desktop.errors.size(), 1);
+        const QString notice =
+            QString("Parts list exported to %1.").arg(QDir::toNativeSeparators(Path("parts.csv")));
+        QVERIFY(f.Control<QPlainTextEdit>("txtTerminal")->toPlainText().contains(notice));
+        QVERIFY(f.form->Exchange().ReceivedText().isEmpty());
     }
 
     void importAndExportProgramText()
@@ -731,6 +754,7 @@ private slots:
 
         f.desktop.saveFileNames << Path("out.txt");
         f.Entry("actExport")->trigger();
+        QCOMPARE(f.desktop.dialogTitles.last(), QString("Export Program"));
         QCOMPARE(ReadAll(Path("out.txt")), QByteArray("{KEY1}\r\n\r\n// end\r\n"));
         QVERIFY(f.desktop.errors.isEmpty());
     }

@@ -87,6 +87,22 @@ private slots:
         QCOMPARE(dialog->Margin(4), 0.0);
     }
 
+    // "Page numbers and date" starts ticked and is no section: it does not
+    // enable "Ok" alone.
+    void pageNumbersAndDate()
+    {
+        auto *footer = Control<QCheckBox>("chkFooter");
+        QCOMPARE(footer->text(), QString("Page numbers and date"));
+        QVERIFY(footer->isChecked() && dialog->Choices().pageFooter);
+        for (const char *option : {"chkInfo", "chkCode", "chkLores"})
+            QTest::mouseClick(Control<QCheckBox>(option), Qt::LeftButton);
+        QVERIFY(!Control<QPushButton>("btnOk")->isEnabled());
+        QTest::mouseClick(footer, Qt::LeftButton);
+        QVERIFY(!dialog->Choices().pageFooter);
+        QTest::mouseClick(footer, Qt::LeftButton);
+        QVERIFY(!Control<QPushButton>("btnOk")->isEnabled());
+    }
+
     // Cancel keeps what the dialog shows; the orientation picture follows.
     void cancelKeepsTheChoices()
     {

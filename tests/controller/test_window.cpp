@@ -1,3 +1,5 @@
+#include "command/TerminalSink.h"
+#include "command/UnitExchange.h"
 #include "controller/WebPages.h"
 #include "document/QlsDoc.h"
 #include "support/TestMain.h"
@@ -8,6 +10,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QTemporaryDir>
+#include <QPlainTextEdit>
 #include <QTimer>
 
 #include <functional>
@@ -146,6 +149,25 @@ private slots:
         QVERIFY(ReadAll(desktop.printToFile).startsWith("%PDF-"));
     }
 
+    // The dialog is preset to the design's name in its folder; the terminal
+    // notes what was written, in the notice colour, and nothing is sent.
+    void exportPresetAndNotice()
+    {
+        form->Doc()->SaveToFile(dir->filePath("plant.qls"));
+        desktop.saveFileNames << dir->filePath("report.pdf");
+        ClickMenu("mnuFile", "actExportPdf");
+        QCOMPARE(desktop.dialogTitles, QStringList{"Export Report as PDF"});
+        QCOMPARE(desktop.dialogFolders, QStringList{dir->filePath("plant.pdf")});
+        const auto *terminal = NamedChild<QPlainTextEdit>(form.get(), QStringLiteral("txtTerminal"));
+        const QString notice = QString("Report exported to %1 (2 pages).")
+                                   .arg(QDir::toNativeSeparators(dir->filePath("report.pdf")));
+        QCOMPARE(terminal->toPlainText().trimmed(), notice);
+        QTextCursor at(terminal->document());
+        at.setPosition(terminal->toPlainText().indexOf("Report") + 1);
+        QCOMPARE(at.charFormat().foreground().color(), TerminalColor::Notice);
+        QVERIFY(form->Exchange().ReceivedText().isEmpty());
+    }
+
     // A failed export leaves no file, or the old one whole, and says why.
     void exportAsPdf()
     {
@@ -165,7 +187,8 @@ private slots:
         ClickMenu("mnuFile", "actExportPdf");
         QCOMPARE(ReadAll(path), before);
         QCOMPARE(desktop.errors.last(), QString("The report could not be saved as \"%1\": "
-                                                "The margins leave no room to print on this page.")
+                                                "The margins leave no room to print on this page. "
+                                                "Choose smaller margins in Page Setup.")
                                             .arg(path));
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{"plant.pdf"});
     }

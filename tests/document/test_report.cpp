@@ -1,13 +1,17 @@
 #include "DocSummary.h"
 #include "app/QlError.h"
 #include "document/DesignReport.h"
+#include "document/EnclosurePicture.h"
 #include "document/QlsDoc.h"
 #include "support/TestMain.h"
 
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QMap>
 #include <QSet>
+
+#include <algorithm>
 #include <QTemporaryDir>
 
 namespace {
@@ -19,14 +23,14 @@ struct Word
     QRectF box; // points
 };
 
-// A report rendered into a PDF (1200 dpi, no printer margins) and read back
-// with poppler's tools.
+// A report rendered into a PDF (1200 dpi) and read back with poppler's tools.
 struct Rendered
 {
     QStringList pages;          // text of each page, lines with blanks collapsed
     QList<Word> words;
     QSizeF pageSize;            // points
     QStringList images;         // "page:widthxheight" per picture
+    int printedPages = 0;       // as PrintReport counted them
 
     QStringList Lines(int page) const { return pages.value(page).split(u'\n'); }
     QStringList AllLines() const { return pages.join(u'\n').split(u'\n'); }
@@ -41,16 +45,22 @@ QString Run(const QString &program, const QStringList &arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-Rendered Render(const TQlsDoc &doc, const ReportSetup &setup)
+const ReportFooter Footer{"plant.qls", QDate(2026, 3, 4)};
+
+// A printer with a ring of `unprintable` points around the paper (A4).
+Rendered Render(const TQlsDoc &doc, const ReportSetup &setup, double unprintable = 0)
 {
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFileName(pdf);
-    printer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    PrintReport(printer, doc, setup);
+    const QMarginsF ring(unprintable, unprintable, unprintable, unprintable);
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, ring,
+                                      QPageLayout::Point, ring));
 
     Rendered rendered;
+    rendered.printedPages =
+        PrintReport(printer, doc, setup, Footer, &EnclosurePicture::RenderPicture);
     for (QString page : Run("pdftotext", {"-layout", pdf, "-"}).split(u'\f')) {
         QStringList lines;
         for (const QString &line : page.split(u'\n'))
@@ -78,7 +88,7 @@ Rendered Render(const TQlsDoc &doc, const ReportSetup &setup)
     for (const QString &row : list) {
         const QStringList f = row.simplified().split(u' ');
         if (f.size() > 4)
-            rendered.images << f[0] + ':' + f[3] + 'x' + f[4];
+            rendered.images << f[0] + ':' + f[3] + 'x' + f[4] + ':' + f[8];
     }
     return rendered;
 }
@@ -152,7 +162,9 @@ private slots:
         QTest::addColumn<QStringList>("sections");
         QTest::addColumn<QStringList>("images");
         QTest::addColumn<int>("pages");
-        const QString low = "665x280", high = "5320x2240";
+        // Flate-coded ("image"), not JPEG; the high resolution picture at
+        // half its pixels, still over 300 per inch.
+        const QString low = "665x280:image", high = "2660x1120:image";
         QTest::newRow("start values") << Setup(true, true, true, false)
                                       << QStringList{"CARD INFORMATION", "PROGRAM CODE"}
                                       << QStringList{"2:" + low} << 2;
@@ -162,8 +174,10 @@ private slots:
                                  << QStringList{"PROGRAM CODE", "[ON1C5]", "{K1}"} << QStringList() << 1;
         QTest::newRow("both pictures") << Setup(false, false, true, true) << QStringList()
                                        << QStringList{"1:" + low, "2:" + high} << 2;
+        // Wider on paper: under 600 per inch, so it stays whole.
         QTest::newRow("high resolution, landscape") << Setup(false, false, false, true, false)
-                                                    << QStringList() << QStringList{"1:" + high} << 1;
+                                                    << QStringList()
+                                                    << QStringList{"1:5320x2240:image"} << 1;
     }
     void switches()
     {
@@ -191,7 +205,8 @@ private slots:
             program << QString("TEXT%1 ").arg(i) + QString("word ").repeated(i % 2 ? 30 : 50);
         program << QString("HUGE ").repeated(9000) << "LAST";
         ReportSetup setup = Setup(false, true, false, false);
-        setup.margins[ReportSetup::Bottom] = 0.25; // an inch
+        setup.margins[ReportSetup::Bottom] = 1;
+        setup.pageFooter = false;
         const Rendered report = Render(*Design(program), setup);
 
         const double frameBottom = report.pageSize.height() - 72;
@@ -212,14 +227,13 @@ private slots:
         QVERIFY(report.pages.last().contains("LAST"));
     }
 
-    // The comments wrap at the page's right edge; the margins count four
-    // times their inches.
+    // The comments wrap at the page's right edge.
     void commentWrapsAndMargins()
     {
         auto doc = Design();
         doc->SetInfoField(TQlsDoc::COMMENT, QString("remark ").repeated(80));
         ReportSetup setup = Setup(true, false, false, false);
-        setup.margins = {0.25, 0.5, 0.125, 0};
+        setup.margins = {1, 2, 0.5, 0};
         const Rendered report = Render(*doc, setup);
 
         double right = 0;
@@ -238,6 +252,123 @@ private slots:
         QVERIFY(right > report.pageSize.width() - 72); // past the right margin's 2 inches
     }
 
+    // A margin is the inches typed, from the paper's edge; nothing falls into
+    // the printer's unprintable ring, so 0 means the printer's minimum.
+    void marginsFromThePapersEdge_data()
+    {
+        QTest::addColumn<double>("margin");
+        QTest::addColumn<double>("unprintable"); // points
+        QTest::addColumn<double>("frame");       // points from each edge
+        QTest::newRow("0 without a ring") << 0.0 << 0.0 << 0.0;
+        QTest::newRow("0 is the printer's minimum") << 0.0 << 18.0 << 18.0;
+        QTest::newRow("half an inch") << 0.5 << 18.0 << 36.0;
+        QTest::newRow("inside the ring") << 0.125 << 18.0 << 18.0;
+        QTest::newRow("negative") << -1.0 << 18.0 << 18.0;
+    }
+    void marginsFromThePapersEdge()
+    {
+        QFETCH(double, margin);
+        QFETCH(double, unprintable);
+        QFETCH(double, frame);
+        auto doc = Design(QStringList(70, QString("LINE ") + QString("wide ").repeated(40)));
+        doc->SetInfoField(TQlsDoc::COMMENT, QString("remark ").repeated(80));
+        ReportSetup setup = Setup(true, true, false, false);
+        setup.margins = {margin, margin, margin, margin};
+        const Rendered report = Render(*doc, setup, unprintable);
+
+        QVERIFY(report.pages.size() > 1);
+        const QMarginsF ring(unprintable, unprintable, unprintable, unprintable);
+        const QRectF printable = QRectF(QPointF(0, 0), report.pageSize).marginsRemoved(ring);
+        QMap<int, double> footerTop;
+        for (const Word &word : report.words)
+            if (word.text == "plant.qls")
+                footerTop[word.page] = word.box.top();
+        QCOMPARE(int(footerTop.size()), int(report.pages.size()));
+        for (const Word &word : report.words) {
+            QVERIFY2(printable.adjusted(-1, -1, 1, 1).contains(word.box),
+                     qPrintable(QString("%1 on page %2").arg(word.text).arg(word.page + 1)));
+            if (word.text == "Company:") {
+                QVERIFY(qAbs(word.box.left() - frame) < 1);
+                QVERIFY(qAbs(word.box.top() - frame) < 4);
+            }
+            // The footer's line is below the frame's text.
+            if (word.box.top() < footerTop[word.page] - 1)
+                QVERIFY(word.box.bottom() <= footerTop[word.page]);
+        }
+    }
+
+    // A long company name wraps before the comment column; so does an
+    // address too long for a line of the column, broken inside.
+    void longCompanyWrapsBeforeTheComments()
+    {
+        auto doc = Design();
+        const QString company = "Northbridge Broadcast System Integration"; // 40 characters
+        QCOMPARE(company.size(), 40);
+        doc->SetInfoField(TQlsDoc::COMPANY, company);
+        doc->SetInfoField(TQlsDoc::EMAIL, "installations.department@northbridge-broadcast.example");
+        doc->SetInfoField(TQlsDoc::COMMENT, "Rack B");
+        ReportSetup setup = Setup(false, true, false, false);
+        setup.margins = {2.5, 2.5, 0.5, 0.5}; // a narrow frame: 3.27 inches
+        setup.pageFooter = false;
+        const Rendered report = Render(*doc, setup);
+
+        const double column = report.pageSize.width() / 2;
+        QSet<int> companyRows;
+        double accountTop = 0;
+        for (const Word &word : report.words) {
+            if (word.page != 0 || word.text == "Rack" || word.text == "B")
+                continue;
+            QVERIFY2(word.box.right() < column, qPrintable(word.text));
+            if (company.contains(word.text) || word.text == "Company:")
+                companyRows.insert(qRound(word.box.top()));
+            if (word.text == "Account:")
+                accountTop = word.box.top();
+        }
+        QVERIFY(companyRows.size() > 1);
+        QVERIFY(accountTop > *std::max_element(companyRows.begin(), companyRows.end()));
+        QVERIFY(report.pages[0].contains("Rack B"));
+    }
+
+    // Below the frame of every page: the file name, the print date and
+    // "Page n of m"; the frame's content stays where it was without them.
+    void footerOnEveryPage()
+    {
+        QStringList program;
+        for (int i = 1; i <= 150; ++i)
+            program << QString("LINE%1").arg(i);
+        ReportSetup setup = Setup(true, true, true, false);
+        setup.margins = {0.5, 0.5, 0.5, 1};
+        const Rendered withFooter = Render(*Design(program), setup);
+        setup.pageFooter = false;
+        const Rendered without = Render(*Design(program), setup);
+
+        const int pages = int(withFooter.pages.size());
+        QVERIFY(pages >= 3);
+        QCOMPARE(withFooter.printedPages, pages);
+        QCOMPARE(int(without.pages.size()), pages);
+        for (int page = 0; page < pages; ++page) {
+            const QStringList lines = withFooter.Lines(page);
+            const QString footer =
+                QString("plant.qls 2026-03-04 Page %1 of %2").arg(page + 1).arg(pages);
+            QVERIFY2(lines.contains(footer), qPrintable(withFooter.pages[page]));
+            QVERIFY(!without.pages[page].contains("Page"));
+        }
+        const double frameBottom = withFooter.pageSize.height() - 72;
+        QList<Word> inside;
+        for (const Word &word : withFooter.words) {
+            const bool footer = word.box.top() > frameBottom;
+            QCOMPARE(footer, word.text == "plant.qls" || word.text == "2026-03-04"
+                                 || word.text == "Page" || word.text == "of"
+                                 || word.text == QString::number(pages)
+                                 || word.text.toInt() == word.page + 1);
+            if (!footer)
+                inside << word;
+        }
+        QCOMPARE(inside.size(), without.words.size());
+        for (int i = 0; i < inside.size(); ++i)
+            QCOMPARE(inside[i].box, without.words[i].box);
+    }
+
     // A picture that cannot be composed ends the report with its error.
     void pictureErrorEndsTheReport()
     {
@@ -245,7 +376,8 @@ private slots:
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFileName(dir.filePath("report.pdf"));
         const auto missing = [](const TQlsDoc &, bool) -> QImage { throw QlError("no picture"); };
-        QVERIFY_THROWS_EXCEPTION(QlError, PrintReport(printer, *Design(), ReportSetup(), missing));
+        QVERIFY_THROWS_EXCEPTION(QlError,
+                                 PrintReport(printer, *Design(), ReportSetup(), Footer, missing));
     }
 };
 

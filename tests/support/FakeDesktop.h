@@ -33,7 +33,8 @@ public:
     QStringList informed;       // texts of Inform
     QStringList errors;         // texts of ShowError
     QList<QUrl> openedUrls;
-    QStringList dialogFolders;  // start folders of the file dialogs
+    QStringList dialogFolders;  // start folders (or preset paths) of the file dialogs
+    QStringList dialogTitles;   // titles of the save dialogs
     QStringList dialogFilters;  // filters of the file dialogs
     QList<QFont> fontPresets;   // fonts the font dialog was preset to
 
@@ -70,9 +71,11 @@ public:
         dialogFilters << filter;
         return openFileNames.isEmpty() ? QString() : openFileNames.dequeue();
     }
-    QString SaveFileName(const QString &folder, const QString &filter, const QString &) override
+    QString SaveFileName(const QString &title, const QString &start, const QString &filter,
+                         const QString &) override
     {
-        dialogFolders << folder;
+        dialogTitles << title;
+        dialogFolders << start;
         dialogFilters << filter;
         return saveFileNames.isEmpty() ? QString() : saveFileNames.dequeue();
     }
