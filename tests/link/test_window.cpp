@@ -8,6 +8,7 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <QTextBlock>
@@ -61,6 +62,33 @@ class TestPortsWindow : public QObject, WindowFixture
     {
         return QStringLiteral("The line on COM1 (%1) was lost: Input/output error. ").arg(pty->NearPath())
                + whatToDo;
+    }
+
+    // Opens Tools > "Ports...", lets `fill` work its controls and presses OK.
+    void UsePortsDialog(const std::function<void(QWidget *)> &fill)
+    {
+        bool done = false;
+        QTimer waitForDialog;
+        connect(&waitForDialog, &QTimer::timeout, this, [&] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            if (!dialog || dialog->objectName() != QStringLiteral("PortsDialog"))
+                return;
+            waitForDialog.stop();
+            fill(dialog);
+            QTest::mouseClick(NamedChild<QDialogButtonBox>(dialog, QString())->button(QDialogButtonBox::Ok),
+                              Qt::LeftButton);
+            done = true;
+        });
+        waitForDialog.start(10);
+        ClickMenu("mnuTools", "mnuPorts");
+        QTRY_VERIFY(done);
+    }
+
+    static void TypePath(QWidget *dialog, int portNo, const QString &path)
+    {
+        auto *field = NamedChild<QLineEdit>(dialog, QStringLiteral("txtDevice%1").arg(portNo));
+        field->selectAll();
+        QTest::keyClicks(field, path);
     }
 
 private slots:
@@ -130,29 +158,32 @@ private slots:
         ClearSettings();
         Start();
         QCOMPARE(PortList()->itemData(1, Qt::ToolTipRole).toString(), QStringLiteral("/dev/ttyS0"));
-        bool typed = false;
-        QTimer waitForDialog;
-        connect(&waitForDialog, &QTimer::timeout, this, [&] {
-            QWidget *dialog = QApplication::activeModalWidget();
-            if (!dialog || dialog->objectName() != QStringLiteral("PortsDialog"))
-                return;
-            waitForDialog.stop();
-            auto *path = NamedChild<QLineEdit>(dialog, QStringLiteral("txtDevice1"));
-            path->selectAll();
-            QTest::keyClicks(path, pty->NearPath());
-            QTest::mouseClick(NamedChild<QDialogButtonBox>(dialog, QString())->button(QDialogButtonBox::Ok),
-                              Qt::LeftButton);
-            typed = true;
-        });
-        waitForDialog.start(10);
-        ClickMenu("mnuTools", "mnuPorts");
-        QTRY_VERIFY(typed);
+        UsePortsDialog([this](QWidget *dialog) { TypePath(dialog, 1, pty->NearPath()); });
         QCOMPARE(PortList()->itemData(1, Qt::ToolTipRole).toString(), pty->NearPath());
         QCOMPARE(PortList()->itemText(1), QStringLiteral("COM1"));
 
         PickPort(1);
         form->SendCommand(QStringLiteral("[RES]"), QString(), QString());
         QCOMPARE(unit->Read(5), QByteArray("[RES]"));
+    }
+
+    // A new device for the port open now takes effect at OK.
+    void portOpenNowMovesToItsNewDevice()
+    {
+        PickPort(1);
+        PtyPair other;
+        QVERIFY(other.Start());
+        FarEnd otherUnit;
+        QVERIFY(otherUnit.Open(other.FarPath()));
+        UsePortsDialog([&](QWidget *dialog) {
+            QCOMPARE(NamedChild<QLabel>(dialog, QStringLiteral("lblOpenPort"))->text(),
+                     QStringLiteral("COM1 is open on %1.").arg(pty->NearPath()));
+            TypePath(dialog, 1, other.NearPath());
+        });
+        QCOMPARE(form->Exchange().CommPortNo(), 1);
+        form->SendCommand(QStringLiteral("[RES]"), QString(), QString());
+        QCOMPARE(otherUnit.Read(5), QByteArray("[RES]"));
+        QCOMPARE(unit->ReadFor(50), QByteArray());
     }
 
     void lostLineWithoutReopening()
