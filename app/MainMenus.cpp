@@ -93,6 +93,7 @@ const MenuRow EntryTable[] = {
     {"mnuTools", "actLock", "", "", "", F::None},
     {"mnuTools", "actInfo", "", "", "", F::None},
     {"mnuTools", "actFont", "", "", "", F::SeparatorBefore},
+    {"mnuTools", "mnuPorts", "Ports...", "", "PortsClick", F::None},
 
     {"mnuControl", "mnuCardStatus", "Card Status", "F5", "StatusClick", F::None},
     {"mnuControl", "mnuCardVersion", "Card Version", "F6", "Version1Click", F::None},

@@ -196,6 +196,7 @@ void TQLForm::ConnectExchange()
     terminal->SetCoveredRegions({m_regions.Panel1, m_regions.GroupBox64, m_regions.grpProgram});
     m_exchange->SetWaitPictures(Artwork::Picture(Artwork::WaitBusy),
                                 Artwork::Picture(Artwork::WaitIdle));
+    m_exchange->ConnectMenus(m_menus);
     ControlPanel *control = m_exchange->Control();
     control->SetPortChoiceGate([this] { return m_doc && !m_refreshing; });
     connect(control, &ControlPanel::PortSelected, this,

@@ -1,5 +1,7 @@
 #include "command/ControlPanel.h"
 
+#include "link/SerialDevice.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -32,6 +34,7 @@ ControlPanel::ControlPanel(MSCom &port, QGroupBox *region)
     m_portList->addItem(QStringLiteral("None"));
     for (int i = 1; i < PortItemCount; ++i)
         m_portList->addItem(QStringLiteral("COM%1").arg(i));
+    ShowPortDevices();
 
     auto *layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -65,13 +68,33 @@ void ControlPanel::UsePathClick()
 void ControlPanel::SelectPort(int n)
 {
     const int shown = m_ports.SelectPort(n);
+    ShowPortInUse();
     if (shown == PortSelector::NoChoice)
         return;
-    {
-        const QSignalBlocker blocker(m_portList);
-        m_portList->setCurrentIndex(shown);
-    }
+    if (const auto &failure = m_ports.LastFailure())
+        emit PortOpenFailed(*failure);
     emit PortSelected(m_ports.CommPortNo());
+}
+
+bool ControlPanel::ReopenPort(int n, const QString &device)
+{
+    if (!m_ports.ReopenPort(n, device))
+        return false;
+    ShowPortInUse();
+    emit PortSelected(m_ports.CommPortNo());
+    return true;
+}
+
+void ControlPanel::ShowPortInUse()
+{
+    const QSignalBlocker blocker(m_portList);
+    m_portList->setCurrentIndex(m_ports.CommPortNo());
+}
+
+void ControlPanel::ShowPortDevices()
+{
+    for (int n = 1; n <= PortSelector::HighestPort; ++n)
+        m_portList->setItemData(n, SerialDeviceName(n), Qt::ToolTipRole);
 }
 
 void ControlPanel::ComboPortChange(int index)

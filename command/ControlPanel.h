@@ -30,8 +30,14 @@ public:
     const QString &PathSuffix() const { return m_pathSuffix; }
 
     int CommPortNo() const { return m_ports.CommPortNo(); }
-    // Opens port n (1 .. 3) or none (0) and shows the outcome in the port list.
+    // Opens port n (1 .. 3) or none (0) and shows the outcome in the port
+    // list; any other n leaves the list on the port in use.
     void SelectPort(int n);
+    // Opens port n on `device` while none is open (a lost device came back);
+    // false, and nothing changed, when it cannot be opened.
+    bool ReopenPort(int n, const QString &device);
+    // Shows the device of COM1 .. COM3 in their items' tooltips.
+    void ShowPortDevices();
     // The user's pick in the port list is taken only while this holds (a
     // document exists and the window is not refreshing from it).
     void SetPortChoiceGate(std::function<bool()> gate) { m_portChoiceGate = std::move(gate); }
@@ -44,11 +50,14 @@ public:
 signals:
     // The chosen port after a choice (0 when none is open).
     void PortSelected(int commPortNo);
+    // A port chosen in the list could not be opened.
+    void PortOpenFailed(const PortOpenFailure &failure);
 
 private:
     void ComboUnitIDChange();
     void UsePathClick();
     void ComboPortChange(int index);
+    void ShowPortInUse();
 
     PortSelector m_ports;
     QCheckBox *m_usePath;

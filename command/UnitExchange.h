@@ -8,12 +8,16 @@
 #include "command/TerminalExchange.h"
 #include "command/UnitReplies.h"
 #include "link/MSCom.h"
+#include "link/PortReconnect.h"
 
 #include <QObject>
 #include <functional>
 
 class ControlPanel;
 class Desktop;
+class MainMenus;
+class SerialDeviceSource;
+struct PortOpenFailure;
 class QGroupBox;
 class TerminalPanel;
 class QImage;
@@ -39,11 +43,19 @@ public:
     // window, which destroys it before its widgets.
     UnitExchange(Desktop &desktop, AddressingSource addressing, QGroupBox *terminalRegion,
                  QGroupBox *controlRegion);
+    ~UnitExchange() override;
+
+    // Tools > "Ports...".
+    void ConnectMenus(const MainMenus &menus);
+    // The Ports dialog over the system's serial devices; after OK the port
+    // open now is opened again when its device changed.
+    void PortsClick();
 
     TerminalPanel *Terminal() const { return m_terminalPanel; }
     ControlPanel *Control() const { return m_controlPanel; }
     GenericHandlers &Handlers() { return m_handlers; }
     MSCom &Port() { return m_port; }
+    PortReconnect &Reconnect() { return m_reconnect; }
 
     // Throws the link's QlError when a write fails.
     void SendCommand(const QString &commandTemplate, const QString &text,
@@ -75,6 +87,10 @@ public:
     void SetWaitPictures(const QImage &busy, const QImage &idle);
 
 private:
+    void ConnectPort();
+    void PortLost();
+    void PortOpenFailed(const PortOpenFailure &failure);
+
     CommandAddressing Addressing() const override;
     bool PortChosen() const override;
 
@@ -87,6 +103,8 @@ private:
     Desktop &m_desktop;
     AddressingSource m_addressing;
     MSCom m_port;
+    std::unique_ptr<SerialDeviceSource> m_devices;
+    PortReconnect m_reconnect;
     TerminalPanel *m_terminalPanel;
     ControlPanel *m_controlPanel;
     CommandSender m_sender;

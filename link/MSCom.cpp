@@ -1,6 +1,6 @@
 #include "link/MSCom.h"
 
-#include "app/QlError.h"
+#include "link/DeviceAccess.h"
 
 #include <cerrno>
 
@@ -14,9 +14,41 @@ const QString ClosedPortMessage = QStringLiteral("Can't perform this operation o
 const QString OpenPortMessage = QStringLiteral("Can't perform this operation on an open port");
 const QString TimeoutMessage = QStringLiteral("Timeout");
 
+PortOpenError::Reason ReasonOfRefusal(int error)
+{
+    switch (error) {
+    case ENOENT:
+    case ENODEV:
+    case ENXIO:
+        return PortOpenError::Reason::Missing;
+    case EACCES:
+    case EPERM:
+        return PortOpenError::Reason::NotPermitted;
+    case EBUSY:
+        return PortOpenError::Reason::InUse;
+    default:
+        return PortOpenError::Reason::Other;
+    }
+}
+
+// The port's error after the access check has let the user in: a permission
+// error then means another program holds the device (its lock or TIOCEXCL).
+PortOpenError::Reason ReasonOfPortError(QSerialPort::SerialPortError error)
+{
+    switch (error) {
+    case QSerialPort::DeviceNotFoundError:
+        return PortOpenError::Reason::Missing;
+    case QSerialPort::PermissionError:
+        return PortOpenError::Reason::InUse;
+    default:
+        return PortOpenError::Reason::Other;
+    }
+}
+
 } // namespace
 
-MSCom::MSCom(QObject *parent) : QObject(parent), m_port(this)
+MSCom::MSCom(QObject *parent)
+    : QObject(parent), m_port(this), m_accessCheck(DeviceAccess::Refusal)
 {
     connect(&m_port, &QSerialPort::readyRead, this, &MSCom::Received);
     connect(&m_port, &QSerialPort::errorOccurred, this, &MSCom::OnError);
@@ -45,6 +77,8 @@ void MSCom::Open()
         throw QlError(OpenPortMessage);
     m_failure.clear();
     m_failureThrown = false;
+    if (const int refusal = m_accessCheck(m_deviceName))
+        throw PortOpenError(ReasonOfRefusal(refusal), qt_error_string(refusal));
     m_port.setPortName(m_deviceName);
     m_port.setBaudRate(BaudRate);
     m_port.setDataBits(QSerialPort::Data8);
@@ -53,9 +87,9 @@ void MSCom::Open()
     m_port.setFlowControl(QSerialPort::NoFlowControl);
     m_port.setReadBufferSize(InputQueueSize);
     if (!m_port.open(QIODevice::ReadWrite)) {
-        const QString message = m_port.errorString();
+        const PortOpenError error(ReasonOfPortError(m_port.error()), m_port.errorString());
         m_port.clearError();
-        throw QlError(message);
+        throw error;
     }
     // Pseudo-terminals refuse the modem lines; a real port takes them.
     m_port.setDataTerminalReady(false);
@@ -132,7 +166,7 @@ void MSCom::OnError(QSerialPort::SerialPortError error)
     // The port keeps signalling this error until closed. Close it and report
     // once, outside the notifier that reported it: the report may open a
     // dialog whose event loop would otherwise delete that notifier under it.
-    m_failure = FailureMessage();
+    m_failure = m_describeLoss ? m_describeLoss(FailureMessage()) : FailureMessage();
     QMetaObject::invokeMethod(this, [this] {
         if (m_failure.isEmpty())
             return;  // closed or reopened by the user meanwhile

@@ -1,11 +1,10 @@
 #include "link/PortSelector.h"
 
-#include "app/QlError.h"
-#include "link/MSCom.h"
 #include "link/SerialDevice.h"
 
 int PortSelector::SelectPort(int n)
 {
+    m_lastFailure.reset();
     if (n == 0) {
         m_port.Close();
         m_commPortNo = 0;
@@ -13,15 +12,41 @@ int PortSelector::SelectPort(int n)
     }
     if (n < 1 || n > HighestPort)
         return NoChoice;
-    m_commPortNo = n;
+    const QString device = SerialDeviceName(n);
     try {
-        m_port.Close();
-        m_port.SetDeviceName(SerialDeviceName(n));
-        m_port.Open();
-    } catch (const QlError &) {
-        // A port that is missing or in use silently leaves no port chosen.
-        m_commPortNo = 0;
+        OpenAs(n, device);
+    } catch (const PortOpenError &error) {
+        m_lastFailure = PortOpenFailure{n, device, error.reason(), error.message()};
+        return 0;
+    } catch (const QlError &error) {
+        m_lastFailure = PortOpenFailure{n, device, PortOpenError::Reason::Other, error.message()};
         return 0;
     }
     return n;
+}
+
+bool PortSelector::ReopenPort(int n, const QString &device)
+{
+    if (m_commPortNo != 0 || n < 1 || n > HighestPort)
+        return false;
+    try {
+        OpenAs(n, device);
+    } catch (const QlError &) {
+        return false;
+    }
+    return true;
+}
+
+void PortSelector::OpenAs(int n, const QString &device)
+{
+    m_commPortNo = n;
+    try {
+        m_port.Close();
+        m_port.SetDeviceName(device);
+        m_port.Open();
+    } catch (const QlError &) {
+        // A port that is missing or in use leaves no port chosen.
+        m_commPortNo = 0;
+        throw;
+    }
 }

@@ -49,7 +49,7 @@ private slots:
                                  "Page Setup...|Print Preview...|&Print[Ctrl+P]|"
                                  "Export Report as PDF...|Export Parts List...|-|E&xit";
         QTest::newRow("Tools") << "mnuTools"
-                               << "&Send Program[F9]|Clear Terminal|Lock Design|Customer Info|-|Font...";
+                               << "&Send Program[F9]|Clear Terminal|Lock Design|Customer Info|-|Font...|Ports...";
         QTest::newRow("Control") << "mnuControl"
                                  << "Card Status[F5]|Card Version[F6]|Card Help[F7]|Card Clear|-|"
                                     "Panel Help";

@@ -3,6 +3,7 @@
 #include "link/PortSelector.h"
 #include "link/SerialDevice.h"
 #include "support/PtyPair.h"
+#include "support/TestMain.h"
 
 #include <QSettings>
 #include <cerrno>
@@ -210,6 +211,55 @@ private slots:
         QVERIFY(!com.IsOpen());
     }
 
+    // A port that cannot be opened keeps the device and the system's reason.
+    void openFailureTellsWhy()
+    {
+        PtyPair held, refused;
+        QVERIFY(held.Start());
+        QVERIFY(refused.Start());
+        MSCom otherProgram;
+        otherProgram.SetDeviceName(held.NearPath());
+        otherProgram.Open();
+
+        using Reason = PortOpenError::Reason;
+        const struct
+        {
+            const char *name;
+            QString device;
+            int injected;  // errno the access check gives, 0 for the system's answer
+            Reason reason;
+            QString message;  // empty: any
+        } cases[] = {
+            {"missing", QStringLiteral("/nonexistent/ttyUSB7"), 0, Reason::Missing, qt_error_string(ENOENT)},
+            {"not permitted", refused.NearPath(), EACCES, Reason::NotPermitted, qt_error_string(EACCES)},
+            {"in use", held.NearPath(), 0, Reason::InUse, QString()},
+        };
+        for (const auto &c : cases) {
+            MSCom com;
+            if (c.injected)
+                com.SetAccessCheck([&c](const QString &device) { return device == c.device ? c.injected : 0; });
+            PortSelector ports(com);
+            PointPortAt(2, c.device);
+            QCOMPARE(ports.SelectPort(2), 0);
+            QVERIFY2(ports.LastFailure().has_value(), c.name);
+            const PortOpenFailure &failure = *ports.LastFailure();
+            QCOMPARE(failure.portNo, 2);
+            QCOMPARE(failure.device, c.device);
+            QVERIFY2(failure.reason == c.reason, c.name);
+            QVERIFY2(!failure.message.isEmpty(), c.name);
+            if (!c.message.isEmpty())
+                QCOMPARE(failure.message, c.message);
+            QVERIFY(!com.IsOpen());
+        }
+
+        // Once the device can be opened, no failure is left behind.
+        MSCom com;
+        PortSelector ports(com);
+        PointPortAt(2, refused.NearPath());
+        QCOMPARE(ports.SelectPort(2), 2);
+        QVERIFY(!ports.LastFailure().has_value());
+    }
+
     void portInUseIsNotOpenedTwice()
     {
         PtyPair pty;
@@ -224,5 +274,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestLink)
+QL_REGISTER_TEST(TestLink)
 #include "test_link.moc"

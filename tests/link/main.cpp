@@ -1,0 +1,3 @@
+#include "support/TestMain.h"
+
+QL_TEST_MAIN()
