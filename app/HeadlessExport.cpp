@@ -4,14 +4,13 @@
 #include "app/CommandLine.h"
 #include "app/QlError.h"
 #include "controller/PageSetup.h"
+#include "controller/ReportPrinting.h"
 #include "document/PartsList.h"
 #include "document/QlsDoc.h"
 #include "document/TextFile.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
-#include <QPdfWriter>
-#include <QPrinter>
 
 #include <algorithm>
 #include <cerrno>
@@ -79,12 +78,6 @@ void SetSections(ReportSetup &setup, const QString &text)
     }
 }
 
-QString ReportTitle(const TQlsDoc &doc)
-{
-    const QString title = doc.DocumentTitle();
-    return title.isEmpty() ? AppInfo::Title : title;
-}
-
 void WriteStandardOutput(const QByteArray &bytes)
 {
     if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size())
@@ -139,13 +132,7 @@ QByteArray ReportPdf(const TQlsDoc &doc, const ReportSetup &setup)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter pdf(&buffer);
-        pdf.setPageLayout(QPrinter(QPrinter::HighResolution).pageLayout());
-        pdf.setTitle(ReportTitle(doc));
-        pdf.setCreator(AppInfo::Title);
-        PrintReport(pdf, doc, setup);
-    }
+    ReportPrinting::DrawPdf(buffer, doc, setup);
     return buffer.data();
 }
 

@@ -80,6 +80,20 @@ void ReportPrinting::ExportPdf(const TQlsDoc &doc, const QString &lastFile)
     ReportErrors(m_desktop, [&] { m_notice(ExportNotice(path, WritePdf(doc, path))); });
 }
 
+int ReportPrinting::DrawPdf(QIODevice &out, const TQlsDoc &doc, const ReportSetup &setup)
+{
+    QPdfWriter pdf(&out);
+    // The paper of the printer the report would go to.
+    QPageLayout layout = QPrinter(QPrinter::HighResolution).pageLayout();
+    layout.setUnits(QPageLayout::Inch);
+    const double edge = PdfMinimumMarginInches;
+    layout.setMinimumMargins(QMarginsF(edge, edge, edge, edge));
+    pdf.setPageLayout(layout);
+    pdf.setTitle(ReportTitle(doc));
+    pdf.setCreator(AppInfo::Title);
+    return PrintReport(pdf, doc, setup);
+}
+
 int ReportPrinting::WritePdf(const TQlsDoc &doc, const QString &path) const
 {
     const auto failed = [&path](const QString &reason) {
@@ -90,12 +104,7 @@ int ReportPrinting::WritePdf(const TQlsDoc &doc, const QString &path) const
     if (!file.open(QIODevice::WriteOnly))
         throw failed(file.errorString());
     try {
-        QPdfWriter pdf(&file);
-        // The paper of the printer the report would go to.
-        pdf.setPageLayout(QPrinter(QPrinter::HighResolution).pageLayout());
-        pdf.setTitle(ReportTitle(doc));
-        pdf.setCreator(AppInfo::Title);
-        pages = PrintReport(pdf, doc, m_pageSetup.Choices());
+        pages = DrawPdf(file, doc, m_pageSetup.Choices());
     } catch (const QlError &error) {
         throw failed(error.message());
     }

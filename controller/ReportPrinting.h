@@ -5,9 +5,11 @@
 #include <functional>
 
 class Desktop;
+class QIODevice;
 class QWidget;
 class TFormPageSetup;
 class TQlsDoc;
+struct ReportSetup;
 
 // The design report on paper, on screen and as a PDF file, laid out as the
 // page setup chooses. Errors are shown in a message box.
@@ -34,6 +36,13 @@ public:
     // file (and an existing one whole). Returns the page count; throws
     // QlError saying why.
     int WritePdf(const TQlsDoc &doc, const QString &path) const;
+
+    // Draws the report as a PDF into `out`, on the default printer's paper,
+    // and returns the page count; throws QlError when it does not fit. A PDF
+    // has no printer of its own: it keeps clear of the edge that most
+    // printers cannot reach.
+    static int DrawPdf(QIODevice &out, const TQlsDoc &doc, const ReportSetup &setup);
+    static constexpr double PdfMinimumMarginInches = 0.25;
 
     static const QString PdfFilter;   // "PDF files|*.pdf|All files|*.*"
     static const QString ExportTitle; // "Export Report as PDF"
