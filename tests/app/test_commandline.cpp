@@ -2,6 +2,7 @@
 #include "app/HeadlessExport.h"
 #include "app/QlError.h"
 #include "support/TestMain.h"
+#include "support/ToolOutput.h"
 
 #include <QDir>
 #include <QFile>
@@ -42,21 +43,12 @@ QByteArray FileBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QString Tool(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        qFatal("%s failed", qPrintable(program));
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 // The PDF's text, lines with blanks collapsed.
 QStringList PdfLines(const QString &pdf)
 {
     QStringList lines;
     for (const QString &line :
-         Tool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).split(u'\n'))
+         ToolOutput(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).split(u'\n'))
         lines << line.simplified();
     return lines;
 }
@@ -65,7 +57,7 @@ QStringList PdfLines(const QString &pdf)
 double LeftOfWord(const QString &pdf, const QString &word)
 {
     const QString html =
-        Tool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+        ToolOutput(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
     const QRegularExpression box(QStringLiteral("<word xMin=\"([0-9.]+)\"[^>]*>%1</word>")
                                      .arg(QRegularExpression::escape(word)));
     const QRegularExpressionMatch match = box.match(html);
@@ -205,7 +197,7 @@ private slots:
         const QRegularExpression size(QStringLiteral("Page size: +([0-9.]+) x ([0-9.]+)"));
         const auto pageSize = [&](const QString &pdf) {
             const QRegularExpressionMatch match =
-                size.match(Tool(QStringLiteral("pdfinfo"), {pdf}));
+                size.match(ToolOutput(QStringLiteral("pdfinfo"), {pdf}));
             return QSizeF(match.captured(1).toDouble(), match.captured(2).toDouble());
         };
         QVERIFY(pageSize(plain).height() > pageSize(plain).width());

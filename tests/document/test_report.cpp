@@ -4,9 +4,9 @@
 #include "document/EnclosurePicture.h"
 #include "document/QlsDoc.h"
 #include "support/TestMain.h"
+#include "support/ToolOutput.h"
 
 #include <QPrinter>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QMap>
 #include <QSet>
@@ -36,15 +36,6 @@ struct Rendered
     QStringList AllLines() const { return pages.join(u'\n').split(u'\n'); }
 };
 
-QString Run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        qFatal("%s failed", qPrintable(program));
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 const ReportFooter Footer{"plant.qls", QDate(2026, 3, 4)};
 
 // A printer with a ring of `unprintable` points around the paper (A4).
@@ -61,7 +52,7 @@ Rendered Render(const TQlsDoc &doc, const ReportSetup &setup, double unprintable
     Rendered rendered;
     rendered.printedPages =
         PrintReport(printer, doc, setup, Footer, &EnclosurePicture::RenderPicture);
-    for (QString page : Run("pdftotext", {"-layout", pdf, "-"}).split(u'\f')) {
+    for (QString page : ToolOutput("pdftotext", {"-layout", pdf, "-"}).split(u'\f')) {
         QStringList lines;
         for (const QString &line : page.split(u'\n'))
             lines << line.simplified();
@@ -73,7 +64,7 @@ Rendered Render(const TQlsDoc &doc, const ReportSetup &setup, double unprintable
     static const QRegularExpression wordTag(
         R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<)re");
     int page = -1;
-    for (const QString &line : Run("pdftotext", {"-bbox", pdf, "-"}).split(u'\n')) {
+    for (const QString &line : ToolOutput("pdftotext", {"-bbox", pdf, "-"}).split(u'\n')) {
         if (const auto m = pageTag.match(line); m.hasMatch()) {
             ++page;
             rendered.pageSize = QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble());
@@ -84,7 +75,7 @@ Rendered Render(const TQlsDoc &doc, const ReportSetup &setup, double unprintable
         }
     }
 
-    const QStringList list = Run("pdfimages", {"-list", pdf}).split(u'\n').mid(2);
+    const QStringList list = ToolOutput("pdfimages", {"-list", pdf}).split(u'\n').mid(2);
     for (const QString &row : list) {
         const QStringList f = row.simplified().split(u' ');
         if (f.size() > 4)
