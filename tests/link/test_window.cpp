@@ -58,9 +58,11 @@ class TestPortsWindow : public QObject, WindowFixture
         QVERIFY(unit->Open(pty->FarPath()));
     }
 
+    // The system's words for the I/O error are in the user's language.
     QString LostMessage(const QString &whatToDo) const
     {
-        return QStringLiteral("The line on COM1 (%1) was lost: Input/output error. ").arg(pty->NearPath())
+        return QStringLiteral("The line on COM1 (%1) was lost: %2. ")
+                   .arg(pty->NearPath(), qt_error_string(EIO))
                + whatToDo;
     }
 
