@@ -39,7 +39,14 @@ const struct
 const ReportSetup::Margin MarginOrder[] = {ReportSetup::Left, ReportSetup::Top, ReportSetup::Right,
                                            ReportSetup::Bottom};
 
-const QString SectionNames = QStringLiteral("cards, program, pictures, hires");
+// "cards, program, pictures, hires", for the messages.
+QString SectionNames()
+{
+    QStringList names;
+    for (const auto &section : Sections)
+        names << QLatin1String(section.name);
+    return names.join(QStringLiteral(", "));
+}
 
 void SetMargins(ReportSetup &setup, const QString &text)
 {
@@ -62,7 +69,7 @@ void SetSections(ReportSetup &setup, const QString &text)
 {
     if (text.trimmed().isEmpty())
         throw QlError(
-            QStringLiteral("--sections is empty: choose at least one of %1.").arg(SectionNames));
+            QStringLiteral("--sections is empty: choose at least one of %1.").arg(SectionNames()));
     for (const auto &section : Sections)
         setup.*section.choice = false;
     for (const QString &name : text.split(u',')) {
@@ -73,7 +80,7 @@ void SetSections(ReportSetup &setup, const QString &text)
         if (known == std::end(Sections))
             throw QlError(QStringLiteral("--sections \"%1\": unknown section \"%2\"; the sections "
                                          "are %3.")
-                              .arg(text, name, SectionNames));
+                              .arg(text, name, SectionNames()));
         setup.*known->choice = true;
     }
 }
